@@ -1,0 +1,27 @@
+# Shared by run.sh and test.sh: installs the Debian packages that are missing, then configures
+# and builds the game into build/. Sourced, not run.
+
+# Installs each named Debian package that is not installed yet.
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# What building and playing need.
+build_packages=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+    libbenchmark-dev fonts-dejavu-core fonts-liberation2)
+
+# Configures (once) and builds build/ with every core in use.
+build_game() {
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build --parallel "$(nproc)"
+}

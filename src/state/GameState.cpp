@@ -1,0 +1,15 @@
+#include "state/GameState.h"
+
+#include <algorithm>
+#include <limits>
+
+Integer addWithinLimits(Integer value, int amount) {
+    constexpr int lowest = std::numeric_limits<Integer>::min();
+    constexpr int highest = std::numeric_limits<Integer>::max();
+    return Integer(std::clamp(int(value) + amount, lowest, highest));
+}
+
+GameState& theGame() {
+    static GameState game;
+    return game;
+}

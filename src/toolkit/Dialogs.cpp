@@ -1,0 +1,72 @@
+#include "toolkit/Dialogs.h"
+
+#include "toolkit/FormRegistry.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace {
+
+class DesktopDialogs : public DialogProvider {
+public:
+    void message(QWidget* parent, const QString& text) override {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quillmar"), text, QMessageBox::Ok,
+                        parent);
+        box.exec();
+    }
+    QString askFileToOpen(QWidget* parent, const QString& filter) override {
+        return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    }
+    QString askFileToSave(QWidget* parent, const QString& filter) override {
+        // No overwrite question: saving over a file of the same name replaces it.
+        return QFileDialog::getSaveFileName(parent, QString(), QString(), filter, nullptr,
+                                            QFileDialog::DontConfirmOverwrite);
+    }
+    void quit() override { QCoreApplication::quit(); }
+};
+
+DialogProvider* replacement = nullptr;
+
+DialogProvider& provider() {
+    static DesktopDialogs desktop;
+    return replacement ? *replacement : desktop;
+}
+
+} // namespace
+
+void setDialogProvider(DialogProvider* provider) {
+    replacement = provider;
+}
+
+void MsgBox(const QString& text) {
+    provider().message(QApplication::activeWindow(), text);
+}
+
+QString ShowOpen(const QString& gameFilter) {
+    return provider().askFileToOpen(QApplication::activeWindow(), qtFileFilter(gameFilter));
+}
+
+QString ShowSave(const QString& gameFilter) {
+    return provider().askFileToSave(QApplication::activeWindow(), qtFileFilter(gameFilter));
+}
+
+QString qtFileFilter(const QString& gameFilter) {
+    // Qt reads the patterns from the parentheses at the end of each entry, so an entry whose
+    // description already ends with its patterns is taken as it is.
+    const QStringList parts = gameFilter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns = parts[i + 1].split(QLatin1Char(';')).join(QLatin1Char(' '));
+        const QString ending = QStringLiteral("(%1)").arg(patterns);
+        const QString& description = parts[i];
+        entries << (description.endsWith(ending) ? description : description + ' ' + ending);
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+void EndProgram() {
+    FormRegistry::unloadAll();
+    provider().quit();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Everything that waits for the player outside the game's own windows, and the end of the
+// program, goes through one provider. The game uses the desktop's real dialogs; tests install a
+// scripted provider that records messages and answers file dialogs, so every window can run
+// headless.
+class DialogProvider {
+public:
+    virtual ~DialogProvider() = default;
+    // A message with an OK button only, titled "Quillmar"; returns when the player closes it.
+    virtual void message(QWidget* parent, const QString& text) = 0;
+    // The chosen path, or an empty string when the player cancels. The filter is in Qt's syntax.
+    virtual QString askFileToOpen(QWidget* parent, const QString& filter) = 0;
+    virtual QString askFileToSave(QWidget* parent, const QString& filter) = 0;
+    // Stops the program once the current handler returns.
+    virtual void quit() = 0;
+};
+
+// Installs a provider for tests; nullptr brings back the desktop's own dialogs.
+void setDialogProvider(DialogProvider* provider);
+
+void MsgBox(const QString& text);
+
+// The game writes file filters as "description|pattern", e.g. "Quillmar Save (*.QSV)|*.QSV".
+QString ShowOpen(const QString& gameFilter);
+QString ShowSave(const QString& gameFilter);
+QString qtFileFilter(const QString& gameFilter);
+
+// Closes every window at once and stops the program.
+void EndProgram();

@@ -1,0 +1,98 @@
+#include "toolkit/Widgets.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
+
+void PictureBox::setPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawPixmap(rect(), picture_);
+}
+
+Line::Line(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Line::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::WindowText));
+}
+
+GameButton::GameButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+void GameButton::paintEvent(QPaintEvent* event) {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect textArea = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    if (!icon().isNull() || fontMetrics().horizontalAdvance(text()) <= textArea.width()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    painter.drawItemText(textArea, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(),
+                         text(), QPalette::ButtonText);
+}
+
+QFont layoutFont(FontFamily family, double points, bool bold) {
+    // Liberation's faces have the widths of the classic ones, so captions fit their boxes as
+    // laid out; the style hint falls back to any face of the family where they are missing.
+    const bool serif = family == FontFamily::Serif;
+    QFont font(serif ? QStringLiteral("Liberation Serif") : QStringLiteral("Liberation Sans"));
+    font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QPushButton* addButton(QWidget* form, const char* name, const QString& caption,
+                       const Twips& where) {
+    auto* button = new GameButton(caption, form);
+    button->setObjectName(name);
+    place(button, where);
+    return button;
+}
+
+QLabel* addLabel(QWidget* form, const char* name, const QString& caption, const Twips& where) {
+    auto* label = new QLabel(caption, form);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    place(label, where);
+    return label;
+}
+
+PictureBox* addPicture(QWidget* form, const char* name, const Twips& where) {
+    auto* picture = new PictureBox(form);
+    picture->setObjectName(name);
+    place(picture, where);
+    return picture;
+}
+
+Line* addLine(QWidget* form, int x1, int y1, int x2, int y2) {
+    auto* line = new Line(form);
+    constexpr int oneTwipPixel = 15;
+    place(line, {x1, y1, std::max(x2 - x1, oneTwipPixel), std::max(y2 - y1, oneTwipPixel)});
+    return line;
+}
+
+void setFocusOrder(std::initializer_list<QWidget*> order) {
+    const QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        if (previous)
+            QWidget::setTabOrder(const_cast<QWidget*>(previous), widget);
+        previous = widget;
+    }
+}

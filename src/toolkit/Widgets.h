@@ -1,0 +1,61 @@
+#pragma once
+
+#include "toolkit/Twips.h"
+
+#include <QPixmap>
+#include <QPushButton>
+#include <QWidget>
+
+class QLabel;
+
+// A picture stretched over its box. Pixel art is scaled without smoothing so it stays crisp.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent);
+    void setPicture(const QPixmap& picture);
+    const QPixmap& picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
+};
+
+// A thin straight line, horizontal or vertical, as drawn on a form.
+class Line : public QWidget {
+    Q_OBJECT
+public:
+    explicit Line(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A push button whose caption wraps onto further lines when it is wider than the button, as the
+// long captions of the help window's page buttons need.
+class GameButton : public QPushButton {
+    Q_OBJECT
+public:
+    GameButton(const QString& caption, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The fonts of the layouts. The classic Windows faces are not on Linux, so each stands for a
+// face of its family with the same widths, at the same size and weight.
+enum class FontFamily { Sans, Serif };
+QFont layoutFont(FontFamily family, double points, bool bold = false);
+
+// Controls are created with their control name as objectName, so that tests and accessibility
+// tools find them by the names the game uses.
+QPushButton* addButton(QWidget* form, const char* name, const QString& caption, const Twips& where);
+QLabel* addLabel(QWidget* form, const char* name, const QString& caption, const Twips& where);
+PictureBox* addPicture(QWidget* form, const char* name, const Twips& where);
+// A line from (x1, y1) to (x2, y2) in twips; either both x or both y are the same.
+Line* addLine(QWidget* form, int x1, int y1, int x2, int y2);
+
+// Sets the keyboard focus order to the order of the list.
+void setFocusOrder(std::initializer_list<QWidget*> order);

@@ -1,0 +1,55 @@
+#include "info/HelpPages.h"
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+std::string blanks(std::size_t count) {
+    return std::string(count, ' ');
+}
+
+} // namespace
+
+// The first page, blank for blank, as the help window opens with it.
+TEST(HelpPages, firstPageIsTheControlsTextWithItsBlanks) {
+    const std::string expected =
+        blanks(10) + "Starting a Game and the Controls" + blanks(23) + blanks(18) +
+        "To begin a new game press the new game button. Then using the buttons on the screen "
+        "type in your name. Use the arrow buttons on the screen to move. Use the Talk button to "
+        "Talk to the people that you see. The menu button takes you to the menu system. In the "
+        "menu system, you can see your status, see how many items you have, use items, and see "
+        "what techniques, you have.";
+    EXPECT_EQ(helpPageText(1), expected);
+}
+
+// Each page opens with its heading pushed into place by blanks and ends without a blank.
+TEST(HelpPages, everyPageOpensWithItsHeadingAndEndsOnItsLastWord) {
+    EXPECT_EQ(helpPageText(2).substr(0, 12 + 38 + 5 + 12 + 6),
+              blanks(12) + "Loading a Saved Game and Saving a Game" + blanks(5) + blanks(12) +
+                  "Press ");
+    EXPECT_EQ(helpPageText(3).substr(0, 33 + 9 + 28 + 34 + 16),
+              blanks(33) + "The Story" + blanks(28) + blanks(34) + "A 100 years ago,");
+    EXPECT_EQ(helpPageText(4).substr(0, 24 + 6 + 36 + 38 + 6),
+              blanks(24) + "Combat" + blanks(36) + blanks(38) + "Combat");
+    EXPECT_TRUE(helpPageText(2).ends_with("the left, 'File Name'. Your game will save."));
+    EXPECT_TRUE(helpPageText(3).ends_with("south of your town. And So It Begins..."));
+    EXPECT_TRUE(helpPageText(4).ends_with("then you go back to the move screen, to continue."));
+}
+
+// The story page keeps the two blanks after "return you"; the combat page joins "Techni" and
+// "ques" into one word; the texts keep their own spelling.
+TEST(HelpPages, pagesKeepTheirOwnJoinsAndSpelling) {
+    EXPECT_NE(helpPageText(3).find("the Evilons ever return you  must defeat"), std::string::npos);
+    EXPECT_NE(helpPageText(4).find("or you can press Techniques, then the name"),
+              std::string::npos);
+    EXPECT_NE(helpPageText(4).find("when you are exporing some towns"), std::string::npos);
+    EXPECT_NE(helpPageText(4).find("are in formed of this."), std::string::npos);
+}
+
+// No text lies behind the four pages.
+TEST(HelpPages, thereAreExactlyFourPages) {
+    EXPECT_THROW(helpPageText(0), std::out_of_range);
+    EXPECT_THROW(helpPageText(HelpPageCount + 1), std::out_of_range);
+}
