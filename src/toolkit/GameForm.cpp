@@ -5,6 +5,8 @@
 #include "toolkit/Widgets.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace {
 
@@ -30,6 +32,9 @@ GameForm::GameForm(const QString& caption, int clientWidthTwips, int clientHeigh
         resize(client);
     else
         setFixedSize(client);
+    // Every window opens in the middle of the screen, where the player is looking.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void GameForm::closeEvent(QCloseEvent* event) {

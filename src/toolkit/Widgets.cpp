@@ -9,15 +9,20 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
 void PictureBox::setPicture(const QPixmap& picture) {
     picture_ = picture;
+    scaled_ = QPixmap();
     update();
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
     if (picture_.isNull())
         return;
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawPixmap(rect(), picture_);
+    const qreal ratio = devicePixelRatioF();
+    const QSize devicePixels = (QSizeF(size()) * ratio).toSize();
+    if (scaled_.size() != devicePixels) {
+        scaled_ = picture_.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        scaled_.setDevicePixelRatio(ratio);
+    }
+    QPainter(this).drawPixmap(0, 0, scaled_);
 }
 
 Line::Line(QWidget* parent) : QWidget(parent) {
@@ -68,6 +73,8 @@ QPushButton* addButton(QWidget* form, const char* name, const QString& caption,
 QLabel* addLabel(QWidget* form, const char* name, const QString& caption, const Twips& where) {
     auto* label = new QLabel(caption, form);
     label->setObjectName(name);
+    // Captions show text as it is: a name that looks like markup is still just a name.
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     place(label, where);

@@ -21,6 +21,9 @@ protected:
 
 private:
     QPixmap picture_;
+    // The picture at the box's size in device pixels, scaled once rather than on every paint:
+    // scaling only the part that needs repainting would pick other source pixels at the seams.
+    QPixmap scaled_;
 };
 
 // A thin straight line, horizontal or vertical, as drawn on a form.

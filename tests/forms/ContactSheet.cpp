@@ -1,0 +1,68 @@
+// Draws every picture of graForm1 with its name under it into one PNG, so that the art can be
+// looked at as a whole: contact_sheet OUT.png (run with QT_QPA_PLATFORM=offscreen).
+// Pictures are doubled without smoothing, so each pixel of the art shows as a 2 x 2 block.
+
+#include "forms/graForm1.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTextStream>
+#include <algorithm>
+
+namespace {
+
+constexpr int zoom = 2;
+constexpr int gap = 12;
+constexpr int sheetWidth = 1000;
+
+QPixmap enlarged(const QPixmap& picture) {
+    return picture.scaled(picture.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// Lays the pictures out in rows, left to right, and gives back the sheet's height.
+int layOut(const QStringList& names, const QFontMetrics& font, QList<QPoint>& places) {
+    const graForm1& form = graForm1::instance();
+    int x = gap, y = gap, rowHeight = 0;
+    for (const QString& name : names) {
+        const QSize size = form.picture(name).size() * zoom;
+        if (x > gap && x + size.width() > sheetWidth) {
+            x = gap;
+            y += rowHeight + gap;
+            rowHeight = 0;
+        }
+        places << QPoint(x, y);
+        x += std::max(size.width(), font.horizontalAdvance(name)) + gap;
+        rowHeight = std::max(rowHeight, size.height() + font.height());
+    }
+    return y + rowHeight + gap;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: contact_sheet OUT.png\n";
+        return 2;
+    }
+    const graForm1& form = graForm1::instance();
+    const QFontMetrics font(QGuiApplication::font());
+    QList<QPoint> places;
+    QImage sheet(sheetWidth, layOut(form.names(), font, places), QImage::Format_RGB32);
+    // A mid grey, so that white and black pictures both show their edges.
+    sheet.fill(QColor(0x80, 0x80, 0x80));
+    QPainter painter(&sheet);
+    for (qsizetype i = 0; i < form.names().size(); ++i) {
+        const QPixmap picture = enlarged(form.picture(form.names()[i]));
+        painter.drawPixmap(places[i], picture);
+        painter.drawText(places[i] + QPoint(0, picture.height() + font.ascent()), form.names()[i]);
+    }
+    painter.end();
+    if (!sheet.save(QString::fromLocal8Bit(argv[1]))) {
+        QTextStream(stderr) << "cannot write " << argv[1] << '\n';
+        return 1;
+    }
+    return 0;
+}
