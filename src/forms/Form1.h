@@ -10,6 +10,7 @@ class Form1 : public GameForm {
 public:
     Form1();
 
+    void Command1_Click(); // New Game
     void Command3_Click(); // About
     void Command4_Click(); // Help
     void Command5_Click(); // Quit

@@ -1,6 +1,10 @@
 #include "support/FormTest.h"
 
+#include "forms/graForm1.h"
+#include "toolkit/Widgets.h"
+
 #include <QCoreApplication>
+#include <QLabel>
 
 void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -30,4 +34,15 @@ void click(QWidget* form, const char* buttonName) {
 void pressCloseBox(QWidget* form) {
     form->close();
     settle();
+}
+
+QString caption(QWidget* form, const char* labelName) {
+    auto* label = control<QLabel>(form, labelName);
+    return label ? label->text() : QStringLiteral("<no label>");
+}
+
+bool shows(QWidget* form, const char* pictureBoxName, const QString& pictureName) {
+    auto* box = control<PictureBox>(form, pictureBoxName);
+    const QPixmap& expected = graForm1::instance().picture(pictureName);
+    return box && !expected.isNull() && box->picture().cacheKey() == expected.cacheKey();
 }

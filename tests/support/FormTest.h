@@ -30,3 +30,9 @@ void click(QWidget* form, const char* buttonName);
 
 // Presses the window's close box.
 void pressCloseBox(QWidget* form);
+
+// The caption of a label of a form.
+QString caption(QWidget* form, const char* labelName);
+
+// Whether a picture box shows the picture graForm1 holds under a name.
+bool shows(QWidget* form, const char* pictureBoxName, const QString& pictureName);

@@ -10,6 +10,8 @@ ScriptedDialogs::~ScriptedDialogs() {
 
 void ScriptedDialogs::message(QWidget*, const QString& text) {
     messages.append(text);
+    if (whileMessageOpen)
+        whileMessageOpen(text);
 }
 
 QString ScriptedDialogs::askFileToOpen(QWidget*, const QString& filter) {

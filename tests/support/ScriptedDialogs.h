@@ -3,6 +3,7 @@
 #include "toolkit/Dialogs.h"
 
 #include <QStringList>
+#include <functional>
 
 // Stands in for the desktop's dialogs in window tests: records every message and every file
 // dialog's filter, answers file dialogs from a queue (an empty answer is a cancel), and notes
@@ -16,6 +17,9 @@ public:
     QString askFileToOpen(QWidget* parent, const QString& filter) override;
     QString askFileToSave(QWidget* parent, const QString& filter) override;
     void quit() override;
+
+    // Runs while a message is open, to look at the windows as the player sees them then.
+    std::function<void(const QString&)> whileMessageOpen;
 
     QStringList messages;
     QStringList filtersAsked;

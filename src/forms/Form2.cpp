@@ -1,0 +1,198 @@
+#include "forms/Form2.h"
+
+#include "forms/Form1.h"
+#include "forms/Form8.h"
+#include "forms/graForm1.h"
+#include "state/NewGame.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/FormRegistry.h"
+#include "toolkit/Widgets.h"
+#include "world/Screens.h"
+
+#include <QLabel>
+#include <QStyle>
+
+namespace {
+
+const QPixmap& pictureNamed(std::string_view name) {
+    return graForm1::instance().picture(QString::fromLatin1(name.data(), qsizetype(name.size())));
+}
+
+// Every step redraws a hundred cells, so each tile's picture is looked up once, by its letter.
+const QPixmap& tilePicture(char tile) {
+    static const auto pictures = [] {
+        std::array<QPixmap, 128> byLetter;
+        for (char letter = 'A'; letter <= 'z'; ++letter)
+            if (!pictureOfTile(letter).empty())
+                byLetter[std::size_t(letter)] = pictureNamed(pictureOfTile(letter));
+        return byLetter;
+    }();
+    return pictures[std::size_t(tile) & 127];
+}
+
+const QPixmap& edgeBar(bool leadsOn) {
+    return pictureNamed(leadsOn ? "CanGo" : "CanNotGo");
+}
+
+QString text(const std::string& value) {
+    return QString::fromStdString(value);
+}
+
+} // namespace
+
+Form2::Form2() : GameForm(GameCaption, 7380, 7095, Frame::Fixed) {
+    buildGrid();
+    buildButtons();
+    buildStatusPanel();
+}
+
+void Form2::buildGrid() {
+    for (int row = 1; row <= 10; ++row)
+        for (int column = 1; column <= 10; ++column) {
+            const QByteArray name = QStringLiteral("map%1%2")
+                                        .arg(row, 2, 10, QLatin1Char('0'))
+                                        .arg(column, 2, 10, QLatin1Char('0'))
+                                        .toLatin1();
+            cells_[std::size_t(10 * (row - 1) + column - 1)] =
+                addPicture(this, name.constData(),
+                           {1200 + 480 * (column - 1), 600 + 480 * (row - 1), 495, 495});
+        }
+    graup = addPicture(this, "graup", {1200, 120, 4815, 495});
+    gradown = addPicture(this, "gradown", {1200, 5400, 4815, 495});
+    graleft = addPicture(this, "graleft", {720, 600, 495, 4815});
+    graright = addPicture(this, "graright", {6000, 600, 495, 4815});
+}
+
+void Form2::buildButtons() {
+    auto* save = addButton(this, "Command1", "Save", {0, 120, 1095, 375});
+    auto* quit = addButton(this, "Command2", "Quit", {6120, 120, 1095, 375});
+    auto* up = addButton(this, "Command3", "", {960, 6000, 615, 495});
+    auto* left = addButton(this, "Command5", " ", {240, 6480, 615, 495});
+    auto* down = addButton(this, "Command6", " ", {960, 6480, 615, 495});
+    auto* right = addButton(this, "Command4", " ", {1680, 6480, 615, 495});
+    auto* talk = addButton(this, "Command8", "Talk", {2400, 6120, 1095, 375});
+    auto* menu = addButton(this, "Command7", "Menu", {2400, 6600, 1095, 375});
+    // Saving, the menu and talking come with their own windows.
+    for (QPushButton* notYet : {save, talk, menu})
+        notYet->setEnabled(false);
+    const std::pair<QPushButton*, QStyle::StandardPixmap> arrows[] = {
+        {up, QStyle::SP_ArrowUp},
+        {left, QStyle::SP_ArrowLeft},
+        {down, QStyle::SP_ArrowDown},
+        {right, QStyle::SP_ArrowRight}};
+    for (const auto& [button, arrow] : arrows)
+        button->setIcon(style()->standardIcon(arrow));
+    connect(quit, &QPushButton::clicked, this, &Form2::Command2_Click);
+    connect(up, &QPushButton::clicked, this, &Form2::Command3_Click);
+    connect(right, &QPushButton::clicked, this, &Form2::Command4_Click);
+    connect(left, &QPushButton::clicked, this, &Form2::Command5_Click);
+    connect(down, &QPushButton::clicked, this, &Form2::Command6_Click);
+}
+
+void Form2::buildStatusPanel() {
+    town = addLabel(this, "town", "Label12", {120, 5520, 975, 255});
+    // The box is as narrow as the space left of the bottom edge bar; a size smaller still
+    // fits the longest place name, "TrainingCenter", without cutting it.
+    town->setFont(layoutFont(FontFamily::Sans, 7));
+    Label4 = addLabel(this, "Label4", "Label4", {6600, 3360, 615, 255});
+    Label7 = addLabel(this, "Label7", "Label7", {6600, 3720, 615, 255});
+    addLabel(this, "Label3", "Level", {4320, 6240, 495, 255});
+    addLabel(this, "YourLevel", " ", {4920, 6240, 375, 255});
+    addLabel(this, "Label8", "Gold", {5520, 6240, 375, 255});
+    addLabel(this, "YourGold", " ", {6000, 6240, 615, 255});
+    addLabel(this, "Label6", "HP:", {4320, 6720, 375, 255});
+    addLabel(this, "yourHP", " ", {4920, 6720, 255, 255});
+    addLabel(this, "Label9", "/", {5280, 6720, 135, 255});
+    addLabel(this, "yourMaxHP", " ", {5520, 6720, 255, 255});
+    addLabel(this, "Label11", "TP:", {5880, 6720, 375, 255});
+    addLabel(this, "yourTP", " ", {6360, 6720, 255, 255});
+    addLabel(this, "Label10", "/", {6720, 6720, 135, 255});
+    addLabel(this, "yourMaxTP", " ", {6960, 6720, 255, 255});
+    addLine(this, 4200, 6120, 4200, 7080);
+    addLine(this, 4200, 6120, 7320, 6120);
+}
+
+void Form2::Form_Load() {
+    showStatusPanel();
+    DrawCurrentScreen();
+    PlaceHero();
+}
+
+void Form2::Command2_Click() {
+    Show<Form1>();
+    Unload<Form2>();
+}
+
+void Form2::walk(Direction direction) {
+    switch (step(theGame(), direction)) {
+    case StepResult::Blocked:
+        return;
+    case StepResult::Moved:
+    case StepResult::Crossed:
+        DrawCurrentScreen();
+        PlaceHero();
+        return;
+    case StepResult::OpenTravel:
+        Show<Form8>();
+        Hide<Form2>();
+        return;
+    }
+}
+
+void Form2::DrawCurrentScreen() {
+    if (const Screen* screen = findScreen(theGame().Location, theGame().Quadrant))
+        DrawScreen(*screen);
+}
+
+void Form2::DrawScreen(const Screen& screen) {
+    const EdgeBars bars = edgeBarsOf(screen.quadrant);
+    graleft->setPicture(edgeBar(bars.left));
+    graup->setPicture(edgeBar(bars.up));
+    graright->setPicture(edgeBar(bars.right));
+    gradown->setPicture(edgeBar(bars.down));
+    for (int row = 1; row <= 10; ++row)
+        for (int column = 1; column <= 10; ++column)
+            cell({row, column})->setPicture(tilePicture(screen.tile(row, column)));
+    loadScreenTables(theGame(), screen);
+}
+
+void Form2::PlaceHero() {
+    const GameState& game = theGame();
+    if (const auto at = cellOfKey(game.Position))
+        drawHero(*at);
+    Label4->setText(text(game.Position));
+    Label7->setText(text(game.Quadrant));
+    town->setText(text(game.Location));
+}
+
+void Form2::drawHero(Cell at) {
+    cell(at)->setPicture(pictureNamed("graYou"));
+}
+
+PictureBox* Form2::cell(Cell at) const {
+    return cells_[std::size_t(10 * (at.row - 1) + at.column - 1)];
+}
+
+void Form2::NewGameInitialiser() {
+    GameState& game = theGame();
+    DrawScreen(*findScreen("Farmin", "Q1"));
+    drawHero({3, 4});
+    MsgBox(text(kingsMessage(game.YourName)));
+    writeStartingFigures(game);
+    showStatusPanel();
+    writeStartingPlace(game);
+}
+
+void Form2::showNumber(const char* labelName, Integer value) {
+    findChild<QLabel*>(QLatin1String(labelName))->setText(QString::number(value));
+}
+
+void Form2::showStatusPanel() {
+    const GameState& game = theGame();
+    showNumber("YourLevel", game.YourLevel);
+    showNumber("YourGold", game.YourGold);
+    showNumber("yourHP", game.YourHP);
+    showNumber("yourMaxHP", game.YourMaxHP);
+    showNumber("yourTP", game.YourTP);
+    showNumber("yourMaxTP", game.YourMaxTP);
+}

@@ -1,0 +1,32 @@
+#include "forms/Form4.h"
+
+#include "forms/Form1.h"
+#include "forms/Form2.h"
+#include "state/NewGame.h"
+#include "toolkit/FormRegistry.h"
+#include "toolkit/Widgets.h"
+
+#include <QLabel>
+
+Form4::Form4() : GameForm(GameCaption, 4500, 3345, Frame::Fixed) {
+    Label = addLabel(this, "Label", " ", {120, 120, 4215, 2295});
+    auto* ok = addButton(this, "Command1", "OK", {1440, 2760, 1455, 375});
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &Form4::Command1_Click);
+}
+
+void Form4::Form_Load() {
+    Label->setText(Label->text() + QString::fromStdString(openingStory()));
+    if (theGame().StoryStage == ClosingStoryStage)
+        Label->setText(QString::fromStdString(closingStory()));
+}
+
+void Form4::Command1_Click() {
+    if (theGame().StoryStage == ClosingStoryStage) {
+        Show<Form1>();
+        Unload<Form4>();
+        return;
+    }
+    Show<Form2>().NewGameInitialiser();
+    Unload<Form4>();
+}

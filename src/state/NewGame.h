@@ -1,0 +1,21 @@
+#pragma once
+
+#include "state/GameState.h"
+
+#include <string>
+
+// The words the new game shows, each built from its pieces exactly as the game tells them.
+std::string openingStory();
+std::string closingStory();
+std::string kingsMessage(const std::string& heroName);
+
+// The story stage that no event reaches; only a save file can hold it. At it the story screen
+// tells the closing story and leads back to the title.
+constexpr Integer ClosingStoryStage = 50;
+
+// The new game writes its values in two steps around the king's message: first the hero's
+// starting figures, items and techniques (everything but experience, place, story stage and
+// step count), then, after the status panel shows them, the place, story stage, step count and
+// experience. YourName is never touched: the name-entry screen has set it.
+void writeStartingFigures(GameState& game);
+void writeStartingPlace(GameState& game);
