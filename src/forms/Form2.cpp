@@ -1,12 +1,14 @@
 #include "forms/Form2.h"
 
 #include "forms/Form1.h"
+#include "forms/Form3.h"
 #include "forms/Form8.h"
 #include "forms/graForm1.h"
 #include "state/NewGame.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormRegistry.h"
 #include "toolkit/Widgets.h"
+#include "world/Encounters.h"
 #include "world/Screens.h"
 
 #include <QLabel>
@@ -157,9 +159,12 @@ void Form2::DrawScreen(const Screen& screen) {
 }
 
 void Form2::PlaceHero() {
-    const GameState& game = theGame();
+    GameState& game = theGame();
     if (const auto at = cellOfKey(game.Position))
         drawHero(*at);
+    // A fight opens on its own window and the move screen goes on showing where the hero is.
+    if (EncounterStep(game))
+        Form3::open();
     Label4->setText(text(game.Position));
     Label7->setText(text(game.Quadrant));
     town->setText(text(game.Location));

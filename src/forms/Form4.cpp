@@ -21,12 +21,19 @@ void Form4::Form_Load() {
         Label->setText(QString::fromStdString(closingStory()));
 }
 
+void Form4::tell(const QString& words) {
+    Label->setText(words);
+}
+
 void Form4::Command1_Click() {
     if (theGame().StoryStage == ClosingStoryStage) {
         Show<Form1>();
         Unload<Form4>();
         return;
     }
+    // The move screen's load places the hero, which counts a step: with the count of the game
+    // before, a new game could open that game's next fight. A new game starts a fresh count.
+    theGame().StepsToFight = StepsBetweenFights;
     Show<Form2>().NewGameInitialiser();
     Unload<Form4>();
 }

@@ -14,6 +14,9 @@ public:
     void Form_Load() override;
     void Command1_Click(); // OK
 
+    // After a lost battle the screen tells that instead of the story.
+    void tell(const QString& words);
+
 protected:
     void closeBoxPressed() override { Command1_Click(); }
 

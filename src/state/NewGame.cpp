@@ -64,6 +64,6 @@ void writeStartingPlace(GameState& game) {
     game.Position = "x3y4";
     game.Quadrant = "Q1";
     game.StoryStage = 1;
-    game.StepsToFight = 5;
+    game.StepsToFight = StepsBetweenFights;
     game.YourEX = 0;
 }

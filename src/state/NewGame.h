@@ -9,6 +9,9 @@ std::string openingStory();
 std::string closingStory();
 std::string kingsMessage(const std::string& heroName);
 
+// The counted steps before the next fight, at a new game and after every won battle.
+constexpr Integer StepsBetweenFights = 5;
+
 // The story stage that no event reaches; only a save file can hold it. At it the story screen
 // tells the closing story and leads back to the title.
 constexpr Integer ClosingStoryStage = 50;

@@ -24,7 +24,14 @@ public:
         return QFileDialog::getSaveFileName(parent, QString(), QString(), filter, nullptr,
                                             QFileDialog::DontConfirmOverwrite);
     }
-    void quit() override { QCoreApplication::quit(); }
+    void quit() override {
+        quitting_ = true;
+        QCoreApplication::quit();
+    }
+    bool hasQuit() const override { return quitting_; }
+
+private:
+    bool quitting_ = false;
 };
 
 DialogProvider* replacement = nullptr;
@@ -69,4 +76,8 @@ QString qtFileFilter(const QString& gameFilter) {
 void EndProgram() {
     FormRegistry::unloadAll();
     provider().quit();
+}
+
+bool ProgramEnded() {
+    return provider().hasQuit();
 }

@@ -18,6 +18,7 @@ public:
     virtual QString askFileToSave(QWidget* parent, const QString& filter) = 0;
     // Stops the program once the current handler returns.
     virtual void quit() = 0;
+    virtual bool hasQuit() const = 0;
 };
 
 // Installs a provider for tests; nullptr brings back the desktop's own dialogs.
@@ -30,5 +31,7 @@ QString ShowOpen(const QString& gameFilter);
 QString ShowSave(const QString& gameFilter);
 QString qtFileFilter(const QString& gameFilter);
 
-// Closes every window at once and stops the program.
+// Closes every window at once and stops the program. A handler that may have ended the
+// program asks ProgramEnded() before it opens anything more.
 void EndProgram();
+bool ProgramEnded();

@@ -95,6 +95,13 @@ Line* addLine(QWidget* form, int x1, int y1, int x2, int y2) {
     return line;
 }
 
+void addBox(QWidget* form, int x1, int y1, int x2, int y2) {
+    addLine(form, x1, y1, x2, y1);
+    addLine(form, x1, y2, x2, y2);
+    addLine(form, x1, y1, x1, y2);
+    addLine(form, x2, y1, x2, y2);
+}
+
 void setFocusOrder(std::initializer_list<QWidget*> order) {
     const QWidget* previous = nullptr;
     for (QWidget* widget : order) {

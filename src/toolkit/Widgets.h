@@ -59,6 +59,8 @@ QLabel* addLabel(QWidget* form, const char* name, const QString& caption, const 
 PictureBox* addPicture(QWidget* form, const char* name, const Twips& where);
 // A line from (x1, y1) to (x2, y2) in twips; either both x or both y are the same.
 Line* addLine(QWidget* form, int x1, int y1, int x2, int y2);
+// The four lines of a box from its top left (x1, y1) to its bottom right (x2, y2), in twips.
+void addBox(QWidget* form, int x1, int y1, int x2, int y2);
 
 // Sets the keyboard focus order to the order of the list.
 void setFocusOrder(std::initializer_list<QWidget*> order);

@@ -45,6 +45,7 @@ private slots:
     // is counted.
     void arrivalDrawsTheNewPlaceButKeepsTheOldReadouts() {
         Form8* travel = leaveTheTrainingCenter(3);
+        const Integer stepsLeft = theGame().StepsToFight;
         click(travel, "BanditsCave");
         QCOMPARE(visibleForms(), QStringList{"Form2"});
         Form2* move = Loaded<Form2>();
@@ -55,7 +56,7 @@ private slots:
         QCOMPARE(theGame().Location, std::string("BanditsCave"));
         QCOMPARE(theGame().Quadrant, std::string("Q4"));
         QCOMPARE(theGame().Position, std::string("x10y8"));
-        QCOMPARE(theGame().StepsToFight, Integer(3));
+        QCOMPARE(theGame().StepsToFight, stepsLeft);
         QCOMPARE(theGame().CellOpen(9, 8), True);
         click(move, "Command3");
         QCOMPARE(caption(move, "town"), QStringLiteral("BanditsCave"));

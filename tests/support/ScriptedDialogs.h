@@ -17,6 +17,7 @@ public:
     QString askFileToOpen(QWidget* parent, const QString& filter) override;
     QString askFileToSave(QWidget* parent, const QString& filter) override;
     void quit() override;
+    bool hasQuit() const override { return quitRequests > 0; }
 
     // Runs while a message is open, to look at the windows as the player sees them then.
     std::function<void(const QString&)> whileMessageOpen;
