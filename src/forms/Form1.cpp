@@ -1,12 +1,15 @@
 #include "forms/Form1.h"
 
 #include "forms/Form12.h"
+#include "forms/Form2.h"
 #include "forms/Form5.h"
 #include "forms/Form9.h"
 #include "forms/frmAbout.h"
 #include "forms/graForm1.h"
+#include "state/SaveRecord.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormRegistry.h"
+#include "toolkit/SaveFiles.h"
 #include "toolkit/Widgets.h"
 
 #include <QLabel>
@@ -21,9 +24,7 @@ Form1::Form1() : GameForm(GameCaption, 7410, 7125, Frame::Fixed) {
         ->setPicture(graForm1::instance().picture("GameIcon"));
 
     auto* newGame = addButton(this, "Command1", "New Game", {240, 6600, 1000, 375});
-    // Load Game comes alive with the save files.
     auto* loadGame = addButton(this, "Command2", "Load Game", {1440, 6600, 1000, 375});
-    loadGame->setEnabled(false);
     auto* help = addButton(this, "Command4", "Help", {2640, 6600, 1000, 375});
     auto* contact = addButton(this, "Command6", "Contact Us", {3840, 6600, 1000, 375});
     auto* about = addButton(this, "Command3", "About", {5040, 6600, 1000, 375});
@@ -31,6 +32,7 @@ Form1::Form1() : GameForm(GameCaption, 7410, 7125, Frame::Fixed) {
     setFocusOrder({newGame, loadGame, about, help, quit, contact});
 
     connect(newGame, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(loadGame, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(about, &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(help, &QPushButton::clicked, this, &Form1::Command4_Click);
     connect(quit, &QPushButton::clicked, this, &Form1::Command5_Click);
@@ -39,6 +41,28 @@ Form1::Form1() : GameForm(GameCaption, 7410, 7125, Frame::Fixed) {
 
 void Form1::Command1_Click() {
     Show<Form5>();
+    Unload<Form1>();
+}
+
+// The whole file is read and checked before the game changes: a file that does not read
+// leaves the game and the title as they were.
+void Form1::Command2_Click() {
+    const QString path = ShowOpen(SaveFileFilter);
+    if (path.isEmpty())
+        return;
+    const SaveFileRead file = readSaveFile(path);
+    const SaveRecordRead record = file.ok ? readSaveRecord(file.text, theGame()) : SaveRecordRead{};
+    if (!record.ok) {
+        const QString problem = file.ok ? QString::fromStdString(record.problem) : file.problem;
+        MsgBox(QStringLiteral("The game could not be loaded: %1.").arg(problem));
+        return;
+    }
+    theGame() = record.game;
+    // Loading the move screen draws the screen and places the hero; placing him once more
+    // counts a second step, so a saved game close to a fight may open it at once.
+    Form2& moveScreen = Show<Form2>();
+    moveScreen.DrawCurrentScreen();
+    moveScreen.PlaceHero();
     Unload<Form1>();
 }
 

@@ -11,6 +11,7 @@ public:
     Form1();
 
     void Command1_Click(); // New Game
+    void Command2_Click(); // Load Game
     void Command3_Click(); // About
     void Command4_Click(); // Help
     void Command5_Click(); // Quit

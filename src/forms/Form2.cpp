@@ -1,15 +1,21 @@
 #include "forms/Form2.h"
 
 #include "forms/Form1.h"
+#include "forms/Form11.h"
 #include "forms/Form3.h"
+#include "forms/Form6.h"
 #include "forms/Form8.h"
+#include "forms/HealthLabels.h"
 #include "forms/graForm1.h"
 #include "state/NewGame.h"
+#include "state/SaveRecord.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormRegistry.h"
+#include "toolkit/SaveFiles.h"
 #include "toolkit/Widgets.h"
 #include "world/Encounters.h"
 #include "world/Screens.h"
+#include "world/Talk.h"
 
 #include <QLabel>
 #include <QStyle>
@@ -74,9 +80,6 @@ void Form2::buildButtons() {
     auto* right = addButton(this, "Command4", " ", {1680, 6480, 615, 495});
     auto* talk = addButton(this, "Command8", "Talk", {2400, 6120, 1095, 375});
     auto* menu = addButton(this, "Command7", "Menu", {2400, 6600, 1095, 375});
-    // Saving, the menu and talking come with their own windows.
-    for (QPushButton* notYet : {save, talk, menu})
-        notYet->setEnabled(false);
     const std::pair<QPushButton*, QStyle::StandardPixmap> arrows[] = {
         {up, QStyle::SP_ArrowUp},
         {left, QStyle::SP_ArrowLeft},
@@ -84,7 +87,10 @@ void Form2::buildButtons() {
         {right, QStyle::SP_ArrowRight}};
     for (const auto& [button, arrow] : arrows)
         button->setIcon(style()->standardIcon(arrow));
+    connect(save, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(quit, &QPushButton::clicked, this, &Form2::Command2_Click);
+    connect(menu, &QPushButton::clicked, this, &Form2::Command7_Click);
+    connect(talk, &QPushButton::clicked, this, &Form2::Command8_Click);
     connect(up, &QPushButton::clicked, this, &Form2::Command3_Click);
     connect(right, &QPushButton::clicked, this, &Form2::Command4_Click);
     connect(left, &QPushButton::clicked, this, &Form2::Command5_Click);
@@ -120,9 +126,55 @@ void Form2::Form_Load() {
     PlaceHero();
 }
 
+void Form2::Command1_Click() {
+    const QString path = ShowSave(SaveFileFilter);
+    if (path.isEmpty())
+        return;
+    const QString problem = writeSaveFile(path, formatSaveRecord(theGame()));
+    if (!problem.isEmpty())
+        MsgBox(QStringLiteral("The game was not saved: %1.").arg(problem));
+}
+
 void Form2::Command2_Click() {
     Show<Form1>();
     Unload<Form2>();
+}
+
+void Form2::Command7_Click() {
+    Show<Form6>();
+    Hide<Form2>();
+}
+
+// Whoever stands by the hero speaks first; only once the words are read does anything follow.
+void Form2::Command8_Click() {
+    GameState& game = theGame();
+    const std::optional<Talk> talk = hear(game);
+    if (!talk)
+        return;
+    MsgBox(text(talk->words));
+    afterWords(game, *talk);
+    switch (talk->effect) {
+    case TalkEffect::None:
+        return;
+    case TalkEffect::Rest:
+        rest();
+        return;
+    case TalkEffect::OpenShop:
+        Show<Form11>();
+        Hide<Form2>();
+        return;
+    case TalkEffect::Fight:
+        Form3::open();
+        return;
+    }
+}
+
+// The inn has refilled HP and TP and put the hero on the bed; the screen is drawn again.
+void Form2::rest() {
+    showNumber(this, "yourHP", theGame().YourHP);
+    showNumber(this, "yourTP", theGame().YourTP);
+    DrawCurrentScreen();
+    PlaceHero();
 }
 
 void Form2::walk(Direction direction) {
@@ -188,16 +240,12 @@ void Form2::NewGameInitialiser() {
     writeStartingPlace(game);
 }
 
-void Form2::showNumber(const char* labelName, Integer value) {
-    findChild<QLabel*>(QLatin1String(labelName))->setText(QString::number(value));
+void Form2::showStatusPanel() {
+    showNumber(this, "YourLevel", theGame().YourLevel);
+    showNumber(this, "YourGold", theGame().YourGold);
+    showHealth();
 }
 
-void Form2::showStatusPanel() {
-    const GameState& game = theGame();
-    showNumber("YourLevel", game.YourLevel);
-    showNumber("YourGold", game.YourGold);
-    showNumber("yourHP", game.YourHP);
-    showNumber("yourMaxHP", game.YourMaxHP);
-    showNumber("yourTP", game.YourTP);
-    showNumber("yourMaxTP", game.YourMaxTP);
+void Form2::showHealth() {
+    ::showHealth(this);
 }

@@ -20,11 +20,14 @@ public:
     Form2();
 
     void Form_Load() override;
+    void Command1_Click(); // Save
     void Command2_Click(); // Quit
     void Command3_Click() { walk(Direction::Up); }
     void Command4_Click() { walk(Direction::Right); }
     void Command5_Click() { walk(Direction::Left); }
     void Command6_Click() { walk(Direction::Down); }
+    void Command7_Click(); // Menu
+    void Command8_Click(); // Talk
 
     // Draws the screen named by Location and Quadrant; a pair that names no screen draws nothing.
     void DrawCurrentScreen();
@@ -39,10 +42,10 @@ public:
     // king's words, then the starting figures on the status panel.
     void NewGameInitialiser();
 
-    // Sets one number label of the status panel ("YourLevel", "yourHP", ...) to a figure.
-    void showNumber(const char* labelName, Integer value);
     // Level, gold, HP, maximum HP, TP and maximum TP, in this order.
     void showStatusPanel();
+    // HP, maximum HP, TP and maximum TP: what the menu pages can change.
+    void showHealth();
 
 protected:
     void closeBoxPressed() override { Command2_Click(); }
@@ -52,6 +55,7 @@ private:
     void buildButtons();
     void buildStatusPanel();
     void walk(Direction direction);
+    void rest();
     PictureBox* cell(Cell at) const;
 
     std::array<PictureBox*, 100> cells_{};

@@ -4,6 +4,7 @@
 #include "forms/Form10.h"
 #include "forms/Form2.h"
 #include "forms/Form4.h"
+#include "forms/HealthLabels.h"
 #include "state/NewGame.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormRegistry.h"
@@ -90,9 +91,10 @@ void Form3::Form_Load() {
     for (QLabel* line : info_)
         line->setText(QString());
     ClearList();
-    showStatus();
-    // The level is shown as the battle opens and never again during it.
-    findChild<QLabel*>("lblLevel")->setText(QString::number(theGame().YourLevel));
+    // HP and TP are shown as the battle opens and after each hit of the enemy, so a winning
+    // action leaves them as they were; the level only as the battle opens.
+    showHealth(this);
+    showNumber(this, "lblLevel", theGame().YourLevel);
     const Enemy* enemy = WhatEnemy(theGame());
     if (!enemy) {
         MsgBox(QStringLiteral("ERROR! CAN NOT CONTINUE"));
@@ -138,7 +140,7 @@ void Form3::EnemyAttack() {
     }
     info_[2]->setText(text(hit.message));
     ClearList();
-    showStatus();
+    showHealth(this);
     enableList(false);
 }
 
@@ -193,14 +195,4 @@ void Form3::showList(const ListButtons& list) {
 void Form3::enableList(bool enabled) {
     for (QPushButton* button : list_)
         button->setEnabled(enabled);
-}
-
-// HP and TP are shown as the battle opens and after each hit of the enemy; a winning action
-// leaves them as they were.
-void Form3::showStatus() {
-    const GameState& game = theGame();
-    findChild<QLabel*>("yourHP")->setText(QString::number(game.YourHP));
-    findChild<QLabel*>("yourMaxHP")->setText(QString::number(game.YourMaxHP));
-    findChild<QLabel*>("yourTP")->setText(QString::number(game.YourTP));
-    findChild<QLabel*>("yourMaxTP")->setText(QString::number(game.YourMaxTP));
 }

@@ -43,7 +43,6 @@ private:
     void ClearList();
     void showList(const ListButtons& list);
     void enableList(bool enabled);
-    void showStatus();
 
     BattleFields battle_;
     std::array<QLabel*, 6> info_{};

@@ -28,6 +28,9 @@ void Form4::tell(const QString& words) {
 void Form4::Command1_Click() {
     if (theGame().StoryStage == ClosingStoryStage) {
         Show<Form1>();
+        // After a defeat the move screen is still loaded, hidden; the game is over, so it goes
+        // too, and the next game starts on a freshly loaded one.
+        Unload<Form2>();
         Unload<Form4>();
         return;
     }

@@ -27,6 +27,7 @@ void setDialogProvider(DialogProvider* provider);
 void MsgBox(const QString& text);
 
 // The game writes file filters as "description|pattern", e.g. "Quillmar Save (*.QSV)|*.QSV".
+inline const QString SaveFileFilter = QStringLiteral("Quillmar Save (*.QSV)|*.QSV");
 QString ShowOpen(const QString& gameFilter);
 QString ShowSave(const QString& gameFilter);
 QString qtFileFilter(const QString& gameFilter);

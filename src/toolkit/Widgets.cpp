@@ -102,6 +102,14 @@ void addBox(QWidget* form, int x1, int y1, int x2, int y2) {
     addLine(form, x2, y1, x2, y2);
 }
 
+void showNumber(QWidget* form, const char* labelName, int value) {
+    showText(form, labelName, QString::number(value));
+}
+
+void showText(QWidget* form, const char* labelName, const QString& text) {
+    form->findChild<QLabel*>(QLatin1String(labelName))->setText(text);
+}
+
 void setFocusOrder(std::initializer_list<QWidget*> order) {
     const QWidget* previous = nullptr;
     for (QWidget* widget : order) {

@@ -62,5 +62,9 @@ Line* addLine(QWidget* form, int x1, int y1, int x2, int y2);
 // The four lines of a box from its top left (x1, y1) to its bottom right (x2, y2), in twips.
 void addBox(QWidget* form, int x1, int y1, int x2, int y2);
 
+// Sets a label of a form, found by its control name, to a figure in plain decimal, or a text.
+void showNumber(QWidget* form, const char* labelName, int value);
+void showText(QWidget* form, const char* labelName, const QString& text);
+
 // Sets the keyboard focus order to the order of the list.
 void setFocusOrder(std::initializer_list<QWidget*> order);

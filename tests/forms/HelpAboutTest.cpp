@@ -1,7 +1,7 @@
 #include "forms/Form1.h"
 #include "forms/Form9.h"
 #include "forms/frmAbout.h"
-#include "info/HelpPages.h"
+#include "menus/HelpPages.h"
 #include "support/FormTest.h"
 
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "info/HelpPages.h"
+#include "menus/HelpPages.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>

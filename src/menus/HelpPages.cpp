@@ -1,4 +1,4 @@
-#include "info/HelpPages.h"
+#include "menus/HelpPages.h"
 
 #include <span>
 #include <stdexcept>

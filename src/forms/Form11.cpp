@@ -1,0 +1,78 @@
+#include "forms/Form11.h"
+
+#include "forms/Form2.h"
+#include "menus/Shop.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/FormRegistry.h"
+#include "toolkit/Widgets.h"
+
+#include <QLabel>
+
+namespace {
+
+QString text(std::string_view value) {
+    return QString::fromLatin1(value.data(), qsizetype(value.size()));
+}
+
+// The count label of a row: "num" and the item's name in small letters without blanks, with
+// "Large" shortened to "l" ("numbread", "numlbread").
+QByteArray countLabelOf(const ShopItem& item) {
+    return "num" + text(item.name)
+                       .replace(QStringLiteral("Large "), QStringLiteral("L"))
+                       .toLower()
+                       .toLatin1();
+}
+
+} // namespace
+
+Form11::Form11() : GameForm(GameCaption, 7560, 5415, Frame::Sizable) {
+    addLabel(this, "Label1", "What would you like to buy?", {1800, 120, 3495, 375})
+        ->setFont(layoutFont(FontFamily::Sans, 12, true));
+    const std::pair<const char*, int> headings[] = {
+        {"Name", 240}, {"Cost", 1560}, {"You Have", 2280}, {"Description", 3360}, {"Buy ?", 6000}};
+    for (const auto& [heading, left] : headings)
+        addLabel(this, "", heading, {left, 720, 1095, 255});
+    for (int row = 1; row <= 10; ++row) {
+        const ShopItem& item = shopItems()[std::size_t(row - 1)];
+        const int top = 1200 + 360 * (row - 1);
+        addLabel(this, "", text(item.name), {240, top, 1095, 255});
+        addLabel(this, "", QString::number(item.cost), {1560, top, 495, 255});
+        addLabel(this, countLabelOf(item).constData(), "", {2280, top, 855, 255});
+        addLabel(this, "", text(item.description), {3360, top, 2415, 255});
+        const QByteArray name = "Command" + QByteArray::number(row);
+        auto* buyButton =
+            addButton(this, name.constData(), text(item.buyCaption), {6000, top, 1335, 255});
+        connect(buyButton, &QPushButton::clicked, this, [this, row] { buyClicked(row); });
+    }
+    addBox(this, 120, 600, 7440, 4800);
+    addLine(this, 120, 1080, 7440, 1080);
+    addLabel(this, "", "You have ", {120, 4920, 855, 255});
+    addLabel(this, "numgold", "", {960, 4920, 855, 255});
+    addLabel(this, "", "gold.", {1920, 4920, 855, 255});
+    auto* done = addButton(this, "Command11", "Done", {3000, 4920, 1455, 375});
+    connect(done, &QPushButton::clicked, this, &Form11::Command11_Click);
+}
+
+void Form11::Form_Load() {
+    for (int row = 1; row <= 10; ++row)
+        showRow(row);
+}
+
+// Whatever happened, the row's count and the gold are shown again.
+void Form11::buyClicked(int row) {
+    for (const std::string& message : buy(theGame(), row))
+        MsgBox(QString::fromStdString(message));
+    showRow(row);
+}
+
+void Form11::showRow(int row) {
+    const ShopItem& item = shopItems()[std::size_t(row - 1)];
+    showNumber(this, countLabelOf(item).constData(), theGame().*item.count);
+    showNumber(this, "numgold", theGame().YourGold);
+}
+
+void Form11::Command11_Click() {
+    showNumber(&Load<Form2>(), "YourGold", theGame().YourGold);
+    Show<Form2>();
+    Unload<Form11>();
+}

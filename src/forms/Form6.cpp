@@ -1,0 +1,137 @@
+#include "forms/Form6.h"
+
+#include "combat/Levels.h"
+#include "forms/Form2.h"
+#include "forms/Form7.h"
+#include "forms/HealthLabels.h"
+#include "menus/Food.h"
+#include "toolkit/Dialogs.h"
+#include "toolkit/FormRegistry.h"
+#include "toolkit/Widgets.h"
+
+#include <QLabel>
+
+namespace {
+
+// The rows of the item table. Only the five foods can be used here; the rest work in battle.
+struct ItemRow {
+    const char* name;
+    const char* description;
+    const char* countLabel;
+    Integer GameState::*count;
+};
+
+constexpr ItemRow itemRows[] = {
+    {"Bread", "10 HP gain to You", "lblBread", &GameState::NumBread},
+    {"Large Bread", "20 HP gain to You", "lblLBread", &GameState::NumLBread},
+    {"Fruit", "10 TP gain to You", "lblFruit", &GameState::NumFruit},
+    {"Large Fruit", "20 TP gain to You", "lblLFruit", &GameState::NumLFruit},
+    {"Chocolate", "Full Restore to HP & TP", "lblChocolate", &GameState::NumChocolate},
+    {"Mace", "10 AT gain to You during battle", "lblMace", &GameState::NumMace},
+    {"Helmet", "10 DE gain to You during battle", "lblHelmet", &GameState::NumHelmet},
+    {"Shoes", "10 SE gain to You during battle", "lblShoes", &GameState::NumShoes},
+    {"Boomerang", "20 Damage to Ememy, during battle", "lblBoomerang", &GameState::NumBoomerang},
+    {"Bomb", "50 Damage to Ememy, during battle", "lblBomb", &GameState::NumBomb},
+};
+
+// A figure and its level's nominal value, as "10/10".
+QString pair(Integer value, Integer nominal) {
+    return QStringLiteral("%1/%2").arg(value).arg(nominal);
+}
+
+} // namespace
+
+Form6::Form6() : MenuPage(6240, 6825) {
+    buildFigures();
+    buildItemTable();
+    auto* page2 = addButton(this, "Command12", "Page 2", {240, 6360, 1095, 375});
+    auto* quit = addButton(this, "Command13", "Quit", {1680, 6360, 1095, 375});
+    connect(page2, &QPushButton::clicked, this, &Form6::Command12_Click);
+    connect(quit, &QPushButton::clicked, this, &Form6::Command13_Click);
+}
+
+void Form6::buildFigures() {
+    const std::pair<const char*, int> captions[] = {
+        {"Name", 240}, {"Level", 600}, {"Gold", 960}, {"HP:", 1320}, {"TP:", 1680}};
+    for (const auto& [caption, top] : captions)
+        addLabel(this, "", caption, {240, top, 600, 255});
+    addLabel(this, "lblName", "", {840, 240, 855, 255});
+    addLabel(this, "lblLevel", "", {840, 600, 855, 255});
+    addLabel(this, "lblGold", "", {840, 960, 855, 255});
+    for (const auto& [current, maximum, top] :
+         {std::tuple{"yourHP", "yourMaxHP", 1320}, std::tuple{"yourTP", "yourMaxTP", 1680}}) {
+        addLabel(this, current, "", {840, top, 255, 255});
+        addLabel(this, "", "/", {1200, top, 135, 255});
+        addLabel(this, maximum, "", {1440, top, 255, 255});
+    }
+    const std::pair<const char*, const char*> statistics[] = {
+        {"AT:", "lblAT"}, {"DE: ", "lblDE"}, {"SE:", "lblSE"}, {"SP:", "lblSP"}};
+    for (int row = 0; row < 4; ++row) {
+        addLabel(this, "", statistics[row].first, {1920, 360 + 360 * row, 375, 255});
+        addLabel(this, statistics[row].second, "", {2280, 360 + 360 * row, 735, 255});
+    }
+    addLabel(this, "", "EX needed for next level:", {3240, 1320, 1815, 255});
+    addLabel(this, "neededex", "", {5160, 1320, 495, 255});
+    addLabel(this, "", "Your EX", {3240, 1680, 1815, 255});
+    addLabel(this, "lblex", "", {5160, 1680, 495, 255});
+    addBox(this, 120, 120, 1800, 2040);
+    addBox(this, 1800, 120, 3120, 2040);
+    addBox(this, 3120, 120, 6120, 2040);
+}
+
+void Form6::buildItemTable() {
+    const std::pair<const char*, int> headings[] = {
+        {"NAME:", 240}, {"Description:", 1440}, {"Number:", 4200}, {"Use ", 5040}};
+    for (const auto& [heading, left] : headings)
+        addLabel(this, "", heading, {left, 2160, 975, 255});
+    for (int row = 0; row < 10; ++row) {
+        const ItemRow& item = itemRows[row];
+        const int top = 2640 + 360 * row;
+        addLabel(this, "", item.name, {240, top, 975, 255});
+        addLabel(this, "", item.description, {1440, top, 2535, 255});
+        addLabel(this, item.countLabel, "", {4200, top, 615, 255});
+        const QByteArray name = "Command" + QByteArray::number(row + 1);
+        auto* use = addButton(this, name.constData(), "Use", {5040, top, 615, 255});
+        if (row < FoodCount)
+            connect(use, &QPushButton::clicked, this, [this, row] { useFood(row + 1); });
+        else
+            use->setEnabled(false);
+    }
+    addBox(this, 120, 2040, 6120, 6240);
+    addLine(this, 120, 2520, 6120, 2520);
+}
+
+void Form6::Form_Load() {
+    const GameState& game = theGame();
+    showHealth(this);
+    showNumber(this, "lblLevel", game.YourLevel);
+    showNumber(this, "lblGold", game.YourGold);
+    showText(this, "lblName", QString::fromStdString(game.YourName));
+    showText(this, "lblAT", pair(game.YourAT, game.YourMaxAT));
+    showText(this, "lblDE", pair(game.YourDE, game.YourMaxDE));
+    showText(this, "lblSE", pair(game.YourSE, game.YourMaxSE));
+    showText(this, "lblSP", pair(game.YourSP, game.YourMaxSP));
+    for (const ItemRow& item : itemRows)
+        showNumber(this, item.countLabel, game.*item.count);
+    showNumber(this, "neededex", experienceNeeded(game.YourLevel));
+    showNumber(this, "lblex", game.YourEX);
+}
+
+// Eating says so only when there is none; the figures are shown again either way, here and on
+// the move screen.
+void Form6::useFood(int row) {
+    GameState& game = theGame();
+    const std::string lack = lackOfFood(game, row);
+    if (!lack.empty())
+        MsgBox(QString::fromStdString(lack));
+    eat(game, row);
+    const ItemRow& item = itemRows[row - 1];
+    showNumber(this, item.countLabel, game.*item.count);
+    showHealth(this);
+    Load<Form2>().showHealth();
+}
+
+void Form6::Command12_Click() {
+    Show<Form7>();
+    Unload<Form6>();
+}

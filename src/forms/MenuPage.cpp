@@ -1,0 +1,13 @@
+#include "forms/MenuPage.h"
+
+#include "forms/Form2.h"
+#include "toolkit/FormRegistry.h"
+
+MenuPage::MenuPage(int clientWidthTwips, int clientHeightTwips)
+    : GameForm(GameCaption, clientWidthTwips, clientHeightTwips, Frame::Fixed) {}
+
+void MenuPage::leaveMenu() {
+    Load<Form2>().showHealth();
+    Show<Form2>();
+    FormRegistry::unload(objectName());
+}
