@@ -23,7 +23,9 @@ constexpr std::array<Food, FoodCount> foods{{
     {&GameState::NumChocolate, "You do not have any chocolate", 0, 0, true},
 }};
 
-const Food& foodOf(int row) { return foods.at(std::size_t(row - 1)); }
+const Food& foodOf(int row) {
+    return foods.at(std::size_t(row - 1));
+}
 
 } // namespace
 

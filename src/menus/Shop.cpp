@@ -31,7 +31,9 @@ constexpr std::array<ShopItem, 10> priceList{{
 
 } // namespace
 
-std::span<const ShopItem, 10> shopItems() { return priceList; }
+std::span<const ShopItem, 10> shopItems() {
+    return priceList;
+}
 
 // A count above 9999 can only come from a save file. It counts as full too: the hero is told
 // why nothing is bought, rather than the click silently doing nothing.

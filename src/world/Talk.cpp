@@ -5,12 +5,17 @@
 
 namespace {
 
-// Marks the words that hold the hero's name between their two pieces of text.
-constexpr bool WithName = true;
+// Stands where a person's words hold the hero's name.
+struct HeroName {};
+constexpr HeroName YourName;
 
-// Words are joined from their pieces with nothing added: an empty name leaves the two pieces
-// side by side.
+// Words are joined from their pieces with nothing added: an empty name leaves the pieces on
+// either side of it touching.
 struct Words {
+    constexpr explicit Words(std::string_view text) : before(text) {}
+    constexpr Words(std::string_view before, HeroName, std::string_view after = {})
+        : before(before), withName(true), after(after) {}
+
     std::string_view before;
     bool withName = false;
     std::string_view after;
@@ -23,11 +28,11 @@ struct Script {
     std::string_view cells; // cell keys, one blank between two
     Words words;
     TalkEffect effect = TalkEffect::None;
-    std::string_view enemy;
+    std::string_view enemy{};
     Integer storyFrom = 0;
 };
 
-constexpr std::string_view GuardsHalt = "Halt, you can't be here. {FIGHT}";
+constexpr Words GuardsHalt("Halt, you can't be here. {FIGHT}");
 
 // Where the inn puts the hero to sleep: on the bed itself, a cell the hero could not step into.
 constexpr std::string_view InnBed = "x7y4";
@@ -36,39 +41,40 @@ constexpr std::string_view InnBed = "x7y4";
 // hero's cell speaks. Lists of one screen share no cell. "TrainingCenter" "Q3" has nobody.
 constexpr Script scripts[] = {
     // Farmin: a townswoman, the townsman whose advice starts the journey, the neighbour.
-    {"Farmin", "Q1", "x2y4 x2y5 x2y6 x3y4 x3y6 x4y4 x4y5 x4y6", {"Good luck, ", WithName}},
+    {"Farmin", "Q1", "x2y4 x2y5 x2y6 x3y4 x3y6 x4y4 x4y5 x4y6", Words("Good luck, ", YourName)},
     {"Farmin", "Q1", "x7y1 x7y2 x7y3 x8y1 x8y3 x9y1 x9y2 x9y3",
-     {"If you want to destroy the bandits, you should go to the 'Training Center' first."},
+     Words("If you want to destroy the bandits, you should go to the 'Training Center' first."),
      TalkEffect::None, "", 1},
     {"Farmin", "Q1", "x8y7 x8y8 x8y9 x9y7 x9y9 x10y7 x10y8 x10y9",
-     {"Hey ", WithName,
-      ", sorry about your house. I saw the bandits go to 'Bandits Cave' thought you might want "
-      "to know."}},
-    {"Farmin", "Q2", "x7y1 x7y3 x8y1 x8y2 x8y3", {"Hi wecome to the Inn. Good Night."},
+     Words("Hey ", YourName,
+           ", sorry about your house. I saw the bandits go to 'Bandits Cave' thought you might "
+           "want to know.")},
+    {"Farmin", "Q2", "x7y1 x7y3 x8y1 x8y2 x8y3", Words("Hi wecome to the Inn. Good Night."),
      TalkEffect::Rest},
     {"Farmin", "Q3", "x6y7 x6y8 x6y9 x7y7 x7y9 x8y7 x8y8 x8y9",
-     {"Hi ", WithName, " I still can't believe the bandits got past our guards."}},
+     Words("Hi ", YourName, " I still can't believe the bandits got past our guards.")},
     {"Farmin", "Q4", "x1y7 x1y9 x2y7 x2y8 x2y9",
-     {"Hi ", WithName, ", I hope those bandits don't come back."}},
-    {"Farmin", "Q4", "x7y1 x7y2 x7y3", {"Wecome to the Item Shop."}, TalkEffect::OpenShop},
+     Words("Hi ", YourName, ", I hope those bandits don't come back.")},
+    {"Farmin", "Q4", "x7y1 x7y2 x7y3", Words("Wecome to the Item Shop."), TalkEffect::OpenShop},
     // The training center: the lost wanderer, the adviser, the greeter at the entrance.
     {"TrainingCenter", "Q1", "x4y2 x5y2 x6y2 x6y3 x6y4 x5y4",
-     {"Help! I'm lost in here. Do you know the way out? I never have should have come here."}},
+     Words("Help! I'm lost in here. Do you know the way out? I never have should have come "
+           "here.")},
     {"TrainingCenter", "Q2", "x3y7 x3y8 x4y8 x5y6 x5y7 x5y8",
-     {"Hello, this is a good place to build experience."}},
+     Words("Hello, this is a good place to build experience.")},
     {"TrainingCenter", "Q4", "x6y1 x6y2",
-     {"Hello! Going thoungh the 'Training Center'? Ok have fun. Oh by the way watch out for the "
-      "'BATS', 'SLIMES', that are here."},
+     Words("Hello! Going thoungh the 'Training Center'? Ok have fun. Oh by the way watch out for "
+           "the 'BATS', 'SLIMES', that are here."),
      TalkEffect::None, "", 2},
     // The bandits' cave: three guards and their leader.
-    {"BanditsCave", "Q1", "x6y5 x7y5 x8y4 x8y5", {"Halt you can't be here. {FIGHT}"},
+    {"BanditsCave", "Q1", "x6y5 x7y5 x8y4 x8y5", Words("Halt you can't be here. {FIGHT}"),
      TalkEffect::Fight, "Bandit"},
     {"BanditsCave", "Q2", "x4y5 x4y6 x4y7 x5y5 x5y7 x6y5 x6y7",
-     {"Hey, you can't be here. What, you are here because I destroyed your house? Guess who is "
-      "next... {FIGHT}"},
+     Words("Hey, you can't be here. What, you are here because I destroyed your house? Guess who "
+           "is next... {FIGHT}"),
      TalkEffect::Fight, "LeaderOfBandits", 3},
-    {"BanditsCave", "Q3", "x4y6 x4y7 x5y6 x6y6 x6y7", {GuardsHalt}, TalkEffect::Fight, "Bandit"},
-    {"BanditsCave", "Q4", "x8y8 x8y9 x9y8 x10y8", {GuardsHalt}, TalkEffect::Fight, "Bandit"},
+    {"BanditsCave", "Q3", "x4y6 x4y7 x5y6 x6y6 x6y7", GuardsHalt, TalkEffect::Fight, "Bandit"},
+    {"BanditsCave", "Q4", "x8y8 x8y9 x9y8 x10y8", GuardsHalt, TalkEffect::Fight, "Bandit"},
 };
 
 bool holds(std::string_view cells, std::string_view position) {
@@ -99,12 +105,10 @@ std::optional<Talk> hear(const GameState& game) {
             !holds(script.cells, game.Position))
             continue;
         const bool deedDone = script.storyFrom == 0 || game.StoryStage == script.storyFrom;
-        Talk talk{.words = spoken(script.words, game.YourName), .storyFrom = script.storyFrom};
-        if (deedDone) {
-            talk.effect = script.effect;
-            talk.enemy = script.enemy;
-        }
-        return talk;
+        return Talk{.words = spoken(script.words, game.YourName),
+                    .effect = deedDone ? script.effect : TalkEffect::None,
+                    .enemy = std::string(deedDone ? script.enemy : ""),
+                    .storyFrom = script.storyFrom};
     }
     return std::nullopt;
 }
