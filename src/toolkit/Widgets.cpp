@@ -76,8 +76,13 @@ QLabel* addLabel(QWidget* form, const char* name, const QString& caption, const 
     // Captions show text as it is: a name that looks like markup is still just a name.
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
     place(label, where);
+    // A box one line high shows its caption on one line, widened where today's fonts need a
+    // few pixels more than the layout gave; taller boxes wrap their words.
+    const bool oneLine = label->height() < 2 * label->fontMetrics().lineSpacing();
+    label->setWordWrap(!oneLine);
+    if (oneLine)
+        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
     return label;
 }
 

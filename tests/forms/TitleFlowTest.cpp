@@ -51,14 +51,6 @@ private slots:
                                      "Command6"}));
     }
 
-    // Load Game is there but cannot be pressed until saved games exist.
-    void loadGameIsDisabled() {
-        Form1& title = Show<Form1>();
-        QVERIFY(!control<QPushButton>(&title, "Command2")->isEnabled());
-        click(&title, "Command2");
-        QCOMPARE(visibleForms(), QStringList{"Form1"});
-    }
-
     // About opens one box over the title; a second click brings the same box forward.
     void aboutTwiceShowsOneBox() {
         Form1& title = Show<Form1>();
