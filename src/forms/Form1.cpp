@@ -10,6 +10,7 @@
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormRegistry.h"
 #include "toolkit/SaveFiles.h"
+#include "toolkit/Text.h"
 #include "toolkit/Widgets.h"
 
 #include <QLabel>
@@ -53,7 +54,7 @@ void Form1::Command2_Click() {
     const SaveFileRead file = readSaveFile(path);
     const SaveRecordRead record = file.ok ? readSaveRecord(file.text, theGame()) : SaveRecordRead{};
     if (!record.ok) {
-        const QString problem = file.ok ? QString::fromStdString(record.problem) : file.problem;
+        const QString problem = file.ok ? text(record.problem) : file.problem;
         MsgBox(QStringLiteral("The game could not be loaded: %1.").arg(problem));
         return;
     }

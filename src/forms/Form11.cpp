@@ -4,15 +4,12 @@
 #include "menus/Shop.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormRegistry.h"
+#include "toolkit/Text.h"
 #include "toolkit/Widgets.h"
 
 #include <QLabel>
 
 namespace {
-
-QString text(std::string_view value) {
-    return QString::fromLatin1(value.data(), qsizetype(value.size()));
-}
 
 // The count label of a row: "num" and the item's name in small letters without blanks, with
 // "Large" shortened to "l" ("numbread", "numlbread").
@@ -61,7 +58,7 @@ void Form11::Form_Load() {
 // Whatever happened, the row's count and the gold are shown again.
 void Form11::buyClicked(int row) {
     for (const std::string& message : buy(theGame(), row))
-        MsgBox(QString::fromStdString(message));
+        MsgBox(text(message));
     showRow(row);
 }
 

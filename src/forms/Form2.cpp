@@ -12,6 +12,7 @@
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormRegistry.h"
 #include "toolkit/SaveFiles.h"
+#include "toolkit/Text.h"
 #include "toolkit/Widgets.h"
 #include "world/Encounters.h"
 #include "world/Screens.h"
@@ -23,7 +24,7 @@
 namespace {
 
 const QPixmap& pictureNamed(std::string_view name) {
-    return graForm1::instance().picture(QString::fromLatin1(name.data(), qsizetype(name.size())));
+    return graForm1::instance().picture(text(name));
 }
 
 // Every step redraws a hundred cells, so each tile's picture is looked up once, by its letter.
@@ -40,10 +41,6 @@ const QPixmap& tilePicture(char tile) {
 
 const QPixmap& edgeBar(bool leadsOn) {
     return pictureNamed(leadsOn ? "CanGo" : "CanNotGo");
-}
-
-QString text(const std::string& value) {
-    return QString::fromStdString(value);
 }
 
 } // namespace

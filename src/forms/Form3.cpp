@@ -8,17 +8,10 @@
 #include "state/NewGame.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormRegistry.h"
+#include "toolkit/Text.h"
 #include "toolkit/Widgets.h"
 
 #include <QLabel>
-
-namespace {
-
-QString text(const std::string& value) {
-    return QString::fromStdString(value);
-}
-
-} // namespace
 
 Form3::Form3() : GameForm(GameCaption, 6240, 4920, Frame::Fixed) {
     buildMessageLines();
@@ -101,8 +94,7 @@ void Form3::Form_Load() {
         EndProgram();
         return;
     }
-    info_[0]->setText(
-        QString::fromLatin1(enemy->greeting.data(), qsizetype(enemy->greeting.size())));
+    info_[0]->setText(text(enemy->greeting));
     endBattle_->setVisible(false);
     endBattle_->setEnabled(false);
     enableList(false);

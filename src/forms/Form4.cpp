@@ -4,6 +4,7 @@
 #include "forms/Form2.h"
 #include "state/NewGame.h"
 #include "toolkit/FormRegistry.h"
+#include "toolkit/Text.h"
 #include "toolkit/Widgets.h"
 
 #include <QLabel>
@@ -16,9 +17,9 @@ Form4::Form4() : GameForm(GameCaption, 4500, 3345, Frame::Fixed) {
 }
 
 void Form4::Form_Load() {
-    Label->setText(Label->text() + QString::fromStdString(openingStory()));
+    Label->setText(Label->text() + text(openingStory()));
     if (theGame().StoryStage == ClosingStoryStage)
-        Label->setText(QString::fromStdString(closingStory()));
+        Label->setText(text(closingStory()));
 }
 
 void Form4::tell(const QString& words) {

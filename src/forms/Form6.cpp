@@ -7,6 +7,7 @@
 #include "menus/Food.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormRegistry.h"
+#include "toolkit/Text.h"
 #include "toolkit/Widgets.h"
 
 #include <QLabel>
@@ -106,7 +107,7 @@ void Form6::Form_Load() {
     showHealth(this);
     showNumber(this, "lblLevel", game.YourLevel);
     showNumber(this, "lblGold", game.YourGold);
-    showText(this, "lblName", QString::fromStdString(game.YourName));
+    showText(this, "lblName", text(game.YourName));
     showText(this, "lblAT", pair(game.YourAT, game.YourMaxAT));
     showText(this, "lblDE", pair(game.YourDE, game.YourMaxDE));
     showText(this, "lblSE", pair(game.YourSE, game.YourMaxSE));
@@ -123,7 +124,7 @@ void Form6::useFood(int row) {
     GameState& game = theGame();
     const std::string lack = lackOfFood(game, row);
     if (!lack.empty())
-        MsgBox(QString::fromStdString(lack));
+        MsgBox(text(lack));
     eat(game, row);
     const ItemRow& item = itemRows[row - 1];
     showNumber(this, item.countLabel, game.*item.count);

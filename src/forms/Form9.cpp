@@ -3,6 +3,7 @@
 #include "forms/Form1.h"
 #include "menus/HelpPages.h"
 #include "toolkit/FormRegistry.h"
+#include "toolkit/Text.h"
 #include "toolkit/Widgets.h"
 
 #include <QPlainTextEdit>
@@ -43,7 +44,7 @@ void Form9::Form_Load() {
 void Form9::showPage(int page) {
     for (int each = 1; each <= HelpPageCount; ++each)
         pageButtons_[std::size_t(each - 1)]->setEnabled(each != page);
-    Text1->setPlainText(QString::fromStdString(helpPageText(page)));
+    Text1->setPlainText(text(helpPageText(page)));
 }
 
 void Form9::Command5_Click() {
