@@ -12,15 +12,15 @@ namespace {
 constexpr qint64 LargestSaveFile = 1024 * 1024;
 
 // After the rename, the folder's entry must reach the disk too, or a power cut could bring
-// back the old file, or none.
-bool syncFolderOf(const QString& path) {
+// back the old file. By then the new file is in place and whole, so a folder that cannot be
+// synced (some file systems refuse) does not make the save a failure.
+void syncFolderOf(const QString& path) {
     const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
     const int handle = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
     if (handle < 0)
-        return false;
-    const bool synced = ::fsync(handle) == 0;
+        return;
+    ::fsync(handle);
     ::close(handle);
-    return synced;
 }
 
 } // namespace
@@ -41,8 +41,7 @@ QString writeSaveFile(const QString& path, const std::string& record) {
     }
     if (!file.commit())
         return file.errorString();
-    if (!syncFolderOf(path))
-        return QStringLiteral("the folder could not be written to disk");
+    syncFolderOf(path);
     return QString();
 }
 
