@@ -17,12 +17,14 @@
 #include <QPushButton>
 
 Form1::Form1() : GameForm(GameCaption, 7410, 7125, Frame::Fixed) {
-    addPicture(this, "Image1", {600, 240, 6135, 4215})
-        ->setPicture(graForm1::instance().picture("MakerLogo"));
+    auto* logo = addPicture(this, "Image1", {600, 240, 6135, 4215});
+    logo->setPicture(graForm1::instance().picture("MakerLogo"));
+    nameForScreenReaders(logo, QStringLiteral("Lantern Oak Studio"));
     addLabel(this, "Label1", "Presents", {2760, 4560, 2295, 495})
         ->setFont(layoutFont(FontFamily::Sans, 24, true));
-    addPicture(this, "Image2", {1800, 5160, 4095, 1335})
-        ->setPicture(graForm1::instance().picture("GameIcon"));
+    auto* title = addPicture(this, "Image2", {1800, 5160, 4095, 1335});
+    title->setPicture(graForm1::instance().picture("GameIcon"));
+    nameForScreenReaders(title, QStringLiteral("Quillmar"));
 
     auto* newGame = addButton(this, "Command1", "New Game", {240, 6600, 1000, 375});
     auto* loadGame = addButton(this, "Command2", "Load Game", {1440, 6600, 1000, 375});

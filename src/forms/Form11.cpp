@@ -4,6 +4,7 @@
 #include "menus/Shop.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormRegistry.h"
+#include "toolkit/Keys.h"
 #include "toolkit/Text.h"
 #include "toolkit/Widgets.h"
 
@@ -34,7 +35,8 @@ Form11::Form11() : GameForm(GameCaption, 7560, 5415, Frame::Sizable) {
         const int top = 1200 + 360 * (row - 1);
         addLabel(this, "", text(item.name), {240, top, 1095, 255});
         addLabel(this, "", QString::number(item.cost), {1560, top, 495, 255});
-        addLabel(this, countLabelOf(item).constData(), "", {2280, top, 855, 255});
+        describe(addLabel(this, countLabelOf(item).constData(), "", {2280, top, 855, 255}),
+                 QStringLiteral("%1 held").arg(text(item.name)));
         addLabel(this, "", text(item.description), {3360, top, 2415, 255});
         const QByteArray name = "Command" + QByteArray::number(row);
         auto* buyButton =
@@ -44,9 +46,10 @@ Form11::Form11() : GameForm(GameCaption, 7560, 5415, Frame::Sizable) {
     addBox(this, 120, 600, 7440, 4800);
     addLine(this, 120, 1080, 7440, 1080);
     addLabel(this, "", "You have ", {120, 4920, 855, 255});
-    addLabel(this, "numgold", "", {960, 4920, 855, 255});
+    describe(addLabel(this, "numgold", "", {960, 4920, 855, 255}), QStringLiteral("Gold"));
     addLabel(this, "", "gold.", {1920, 4920, 855, 255});
     auto* done = addButton(this, "Command11", "Done", {3000, 4920, 1455, 375});
+    bindKeys(done, {Qt::Key_Escape}, QStringLiteral("Escape"));
     connect(done, &QPushButton::clicked, this, &Form11::Command11_Click);
 }
 

@@ -11,6 +11,7 @@
 #include "state/SaveRecord.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormRegistry.h"
+#include "toolkit/Keys.h"
 #include "toolkit/SaveFiles.h"
 #include "toolkit/Text.h"
 #include "toolkit/Widgets.h"
@@ -58,14 +59,22 @@ void Form2::buildGrid() {
                                         .arg(row, 2, 10, QLatin1Char('0'))
                                         .arg(column, 2, 10, QLatin1Char('0'))
                                         .toLatin1();
-            cells_[std::size_t(10 * (row - 1) + column - 1)] =
+            PictureBox* cell =
                 addPicture(this, name.constData(),
                            {1200 + 480 * (column - 1), 600 + 480 * (row - 1), 495, 495});
+            nameForScreenReaders(cell, QStringLiteral("Map row %1 column %2").arg(row).arg(column));
+            cells_[std::size_t(10 * (row - 1) + column - 1)] = cell;
         }
     graup = addPicture(this, "graup", {1200, 120, 4815, 495});
     gradown = addPicture(this, "gradown", {1200, 5400, 4815, 495});
     graleft = addPicture(this, "graleft", {720, 600, 495, 4815});
     graright = addPicture(this, "graright", {6000, 600, 495, 4815});
+    const std::pair<PictureBox*, const char*> bars[] = {
+        {graup, "above"}, {gradown, "below"}, {graleft, "left of"}, {graright, "right of"}};
+    for (const auto& [bar, side] : bars) {
+        nameForScreenReaders(bar, QStringLiteral("Edge %1 the map").arg(QLatin1String(side)));
+        describe(bar, QStringLiteral("White where it leads on to the next screen"));
+    }
 }
 
 void Form2::buildButtons() {
@@ -84,6 +93,17 @@ void Form2::buildButtons() {
         {right, QStyle::SP_ArrowRight}};
     for (const auto& [button, arrow] : arrows)
         button->setIcon(style()->standardIcon(arrow));
+    const std::pair<QPushButton*, const char*> steps[] = {
+        {up, "Step up"}, {down, "Step down"}, {left, "Step left"}, {right, "Step right"}};
+    for (const auto& [button, name] : steps)
+        nameForScreenReaders(button, QString::fromLatin1(name));
+    bindKeys(up, {Qt::Key_Up, Qt::Key_W}, QStringLiteral("Up arrow or W"));
+    bindKeys(down, {Qt::Key_Down, Qt::Key_S}, QStringLiteral("Down arrow or S"));
+    bindKeys(left, {Qt::Key_Left, Qt::Key_A}, QStringLiteral("Left arrow or A"));
+    bindKeys(right, {Qt::Key_Right, Qt::Key_D}, QStringLiteral("Right arrow or D"));
+    bindKeys(talk, {Qt::Key_T}, QStringLiteral("T"));
+    bindKeys(menu, {Qt::Key_M}, QStringLiteral("M"));
+    bindKeys(save, {QKeySequence::Save}, QStringLiteral("Ctrl+S"));
     connect(save, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(quit, &QPushButton::clicked, this, &Form2::Command2_Click);
     connect(menu, &QPushButton::clicked, this, &Form2::Command7_Click);
@@ -115,6 +135,13 @@ void Form2::buildStatusPanel() {
     addLabel(this, "yourMaxTP", " ", {6960, 6720, 255, 255});
     addLine(this, 4200, 6120, 4200, 7080);
     addLine(this, 4200, 6120, 7320, 6120);
+    const std::pair<QLabel*, const char*> readouts[] = {
+        {town, "Place"}, {Label4, "Cell"}, {Label7, "Quadrant"}};
+    for (const auto& [label, meaning] : readouts)
+        describe(label, QString::fromLatin1(meaning));
+    describe(findChild<QLabel*>("YourLevel"), QStringLiteral("Level"));
+    describe(findChild<QLabel*>("YourGold"), QStringLiteral("Gold"));
+    describeHealth(this);
 }
 
 void Form2::Form_Load() {

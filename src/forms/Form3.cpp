@@ -8,6 +8,7 @@
 #include "state/NewGame.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormRegistry.h"
+#include "toolkit/Keys.h"
 #include "toolkit/Text.h"
 #include "toolkit/Widgets.h"
 
@@ -29,12 +30,13 @@ void Form3::buildMessageLines() {
         const QByteArray name = "info" + QByteArray::number(qsizetype(line + 1));
         info_[line] =
             addLabel(this, name.constData(), " ", {240, 240 + 360 * int(line), 5295, 255});
+        describe(info_[line], QStringLiteral("Message line %1").arg(line + 1));
     }
 }
 
 void Form3::buildStatus() {
     addLabel(this, "Label2", "Level", {480, 2520, 615, 255});
-    addLabel(this, "lblLevel", " ", {1200, 2520, 615, 255});
+    describe(addLabel(this, "lblLevel", " ", {1200, 2520, 615, 255}), QStringLiteral("Level"));
     addLabel(this, "Label4", "HP", {480, 2880, 375, 255});
     addLabel(this, "yourHP", " ", {960, 2880, 255, 255});
     addLabel(this, "Label1", "/", {1320, 2880, 135, 255});
@@ -43,6 +45,7 @@ void Form3::buildStatus() {
     addLabel(this, "yourTP", " ", {960, 3240, 255, 255});
     addLabel(this, "Label3", "/", {1320, 3240, 135, 255});
     addLabel(this, "yourMaxTP", " ", {1560, 3240, 255, 255});
+    describeHealth(this);
 }
 
 void Form3::buildButtons() {
@@ -57,12 +60,20 @@ void Form3::buildButtons() {
         const int top = 2520 + 480 * ((button - 1) % 5);
         QPushButton* listButton = addButton(this, name.constData(), " ", {left, top, 1215, 375});
         list_[std::size_t(button - 1)] = listButton;
+        describe(listButton, QStringLiteral("List button %1").arg(button));
+        const int digit = button % 10;
+        bindKeys(listButton, {QKeySequence(Qt::Key_0 + digit)}, QString::number(digit));
         connect(listButton, &QPushButton::clicked, this,
                 [this, button] { listButtonClicked(button); });
     }
     setFocusOrder({commands_[0], commands_[1], commands_[2], commands_[3], list_[0], list_[5],
                    list_[1], list_[6], list_[2], list_[3], list_[4], list_[7], list_[8], list_[9],
                    endBattle_});
+    bindKeys(commands_[0], {Qt::Key_A}, QStringLiteral("A"));
+    bindKeys(commands_[1], {Qt::Key_D}, QStringLiteral("D"));
+    bindKeys(commands_[2], {Qt::Key_I}, QStringLiteral("I"));
+    bindKeys(commands_[3], {Qt::Key_T}, QStringLiteral("T"));
+    bindKeys(endBattle_, {Qt::Key_Return, Qt::Key_Enter}, QStringLiteral("Enter"));
     connect(commands_[0], &QPushButton::clicked, this, &Form3::cmbAttack_Click);
     connect(commands_[1], &QPushButton::clicked, this, &Form3::cmbDefend_Click);
     connect(commands_[2], &QPushButton::clicked, this, &Form3::cmbUseItem_Click);

@@ -11,6 +11,7 @@
 
 Form4::Form4() : GameForm(GameCaption, 4500, 3345, Frame::Fixed) {
     Label = addLabel(this, "Label", " ", {120, 120, 4215, 2295});
+    describe(Label, QStringLiteral("Story"));
     auto* ok = addButton(this, "Command1", "OK", {1440, 2760, 1455, 375});
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &Form4::Command1_Click);

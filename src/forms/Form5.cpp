@@ -6,7 +6,9 @@
 #include "toolkit/FormRegistry.h"
 #include "toolkit/Widgets.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <algorithm>
 
 namespace {
 
@@ -35,6 +37,7 @@ constexpr std::array<Key, 36> keyboard = [] {
 Form5::Form5() : GameForm(GameCaption, 7185, 3735, Frame::Fixed) {
     addLabel(this, "Label1", "Enter Your Name.", {120, 120, 6975, 375});
     YouName = addLabel(this, "YouName", "Hero", {120, 720, 6975, 375});
+    describe(YouName, QStringLiteral("Your name"));
     for (std::size_t index = 0; index < keyboard.size(); ++index) {
         const Key& key = keyboard[index];
         const int row = int(index) / 12;
@@ -50,6 +53,18 @@ Form5::Form5() : GameForm(GameCaption, 7185, 3735, Frame::Fixed) {
     auto* next = addButton(this, "Command1", "Continue", {5640, 3240, 1455, 375});
     for (int top : {600, 1200, 3000})
         addLine(this, 0, top, 7200, top);
+    for (std::size_t index = 0; index < keyboard.size(); ++index) {
+        const QString upper(QLatin1Char(keyboard[index].upper));
+        const QString lower(QLatin1Char(keyboard[index].lower));
+        const bool twoSigns = upper != lower.toUpper();
+        keys_[index]->setToolTip(QStringLiteral("Key: ") +
+                                 (twoSigns ? upper + QStringLiteral(" or ") + lower : upper));
+    }
+    space->setToolTip(QStringLiteral("Key: Space"));
+    next->setToolTip(QStringLiteral("Key: Enter"));
+    installEventFilter(this);
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->installEventFilter(this);
     connect(caseToggle_, &QPushButton::clicked, this, &Form5::Command40_Click);
     connect(space, &QPushButton::clicked, this, &Form5::Command39_Click);
     connect(startOver, &QPushButton::clicked, this, &Form5::Command30_Click);
@@ -94,6 +109,34 @@ void Form5::Command1_Click() {
     theGame().StoryStage = 1;
     Show<Form4>();
     Unload<Form5>();
+}
+
+bool Form5::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && typed(static_cast<const QKeyEvent&>(*event)))
+        return true;
+    return GameForm::eventFilter(watched, event);
+}
+
+bool Form5::typed(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+        Command1_Click();
+        return true;
+    }
+    if (key.key() == Qt::Key_Backspace) {
+        YouName->setText(YouName->text().chopped(std::min<qsizetype>(1, YouName->text().size())));
+        return true;
+    }
+    const QString character = key.text();
+    const auto addedByAKey = [&](const Key& each) {
+        return character == QLatin1Char(each.upper) || character == QLatin1Char(each.lower);
+    };
+    if (character != QLatin1String(" ") &&
+        std::none_of(keyboard.begin(), keyboard.end(), addedByAKey))
+        return false;
+    YouName->setText(YouName->text() + character);
+    return true;
 }
 
 void Form5::closeBoxPressed() {

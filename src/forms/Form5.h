@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -23,8 +24,12 @@ public:
 protected:
     // Closing the name entry abandons the new game and goes back to the title.
     void closeBoxPressed() override;
+    // The physical keyboard types too, wherever the focus is: a character one of the keys can
+    // add appends itself, Backspace takes the last character back, Enter continues.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool typed(const QKeyEvent& key);
     void keyClicked(std::size_t key);
     void showCase();
 

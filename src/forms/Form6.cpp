@@ -7,6 +7,7 @@
 #include "menus/Food.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormRegistry.h"
+#include "toolkit/Keys.h"
 #include "toolkit/Text.h"
 #include "toolkit/Widgets.h"
 
@@ -47,6 +48,7 @@ Form6::Form6() : MenuPage(6240, 6825) {
     buildItemTable();
     auto* page2 = addButton(this, "Command12", "Page 2", {240, 6360, 1095, 375});
     auto* quit = addButton(this, "Command13", "Quit", {1680, 6360, 1095, 375});
+    bindKeys(quit, {Qt::Key_Escape}, QStringLiteral("Escape"));
     connect(page2, &QPushButton::clicked, this, &Form6::Command12_Click);
     connect(quit, &QPushButton::clicked, this, &Form6::Command13_Click);
 }
@@ -56,9 +58,9 @@ void Form6::buildFigures() {
         {"Name", 240}, {"Level", 600}, {"Gold", 960}, {"HP:", 1320}, {"TP:", 1680}};
     for (const auto& [caption, top] : captions)
         addLabel(this, "", caption, {240, top, 600, 255});
-    addLabel(this, "lblName", "", {840, 240, 855, 255});
-    addLabel(this, "lblLevel", "", {840, 600, 855, 255});
-    addLabel(this, "lblGold", "", {840, 960, 855, 255});
+    describe(addLabel(this, "lblName", "", {840, 240, 855, 255}), QStringLiteral("Name"));
+    describe(addLabel(this, "lblLevel", "", {840, 600, 855, 255}), QStringLiteral("Level"));
+    describe(addLabel(this, "lblGold", "", {840, 960, 855, 255}), QStringLiteral("Gold"));
     for (const auto& [current, maximum, top] :
          {std::tuple{"yourHP", "yourMaxHP", 1320}, std::tuple{"yourTP", "yourMaxTP", 1680}}) {
         addLabel(this, current, "", {840, top, 255, 255});
@@ -69,12 +71,15 @@ void Form6::buildFigures() {
         {"AT:", "lblAT"}, {"DE: ", "lblDE"}, {"SE:", "lblSE"}, {"SP:", "lblSP"}};
     for (int row = 0; row < 4; ++row) {
         addLabel(this, "", statistics[row].first, {1920, 360 + 360 * row, 375, 255});
-        addLabel(this, statistics[row].second, "", {2280, 360 + 360 * row, 735, 255});
+        describe(addLabel(this, statistics[row].second, "", {2280, 360 + 360 * row, 735, 255}),
+                 QStringLiteral("%1 now, and at this level").arg(statistics[row].first));
     }
     addLabel(this, "", "EX needed for next level:", {3240, 1320, 1815, 255});
-    addLabel(this, "neededex", "", {5160, 1320, 495, 255});
+    describe(addLabel(this, "neededex", "", {5160, 1320, 495, 255}),
+             QStringLiteral("Experience needed for the next level"));
     addLabel(this, "", "Your EX", {3240, 1680, 1815, 255});
-    addLabel(this, "lblex", "", {5160, 1680, 495, 255});
+    describe(addLabel(this, "lblex", "", {5160, 1680, 495, 255}), QStringLiteral("Experience"));
+    describeHealth(this);
     addBox(this, 120, 120, 1800, 2040);
     addBox(this, 1800, 120, 3120, 2040);
     addBox(this, 3120, 120, 6120, 2040);
@@ -90,9 +95,11 @@ void Form6::buildItemTable() {
         const int top = 2640 + 360 * row;
         addLabel(this, "", item.name, {240, top, 975, 255});
         addLabel(this, "", item.description, {1440, top, 2535, 255});
-        addLabel(this, item.countLabel, "", {4200, top, 615, 255});
+        describe(addLabel(this, item.countLabel, "", {4200, top, 615, 255}),
+                 QStringLiteral("%1 held").arg(QLatin1String(item.name)));
         const QByteArray name = "Command" + QByteArray::number(row + 1);
         auto* use = addButton(this, name.constData(), "Use", {5040, top, 615, 255});
+        describe(use, QStringLiteral("Use %1").arg(QLatin1String(item.name)));
         if (row < FoodCount)
             connect(use, &QPushButton::clicked, this, [this, row] { useFood(row + 1); });
         else

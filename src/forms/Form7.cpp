@@ -3,6 +3,7 @@
 #include "forms/Form6.h"
 #include "state/GameState.h"
 #include "toolkit/FormRegistry.h"
+#include "toolkit/Keys.h"
 #include "toolkit/Widgets.h"
 
 #include <QLabel>
@@ -45,7 +46,8 @@ Form7::Form7() : MenuPage(5730, 5655) {
         const TechniqueRow& technique = techniqueRows[row];
         const int top = 1200 + 360 * row;
         addLabel(this, "", technique.name, {240, top, 1455, 255});
-        addLabel(this, technique.markLabel, "NO", {1920, top, 615, 255});
+        describe(addLabel(this, technique.markLabel, "NO", {1920, top, 615, 255}),
+                 QStringLiteral("%1 learned").arg(QLatin1String(technique.name)));
         addLabel(this, "", technique.description, {2760, top, 1695, 255});
         addLabel(this, "", technique.cost, {4680, top, 735, 255});
     }
@@ -53,6 +55,7 @@ Form7::Form7() : MenuPage(5730, 5655) {
     addLine(this, 120, 1080, 5520, 1080);
     auto* page1 = addButton(this, "Command1", "Page 1", {240, 5040, 1095, 375});
     auto* quit = addButton(this, "Command3", "Quit", {1680, 5040, 1095, 375});
+    bindKeys(quit, {Qt::Key_Escape}, QStringLiteral("Escape"));
     connect(page1, &QPushButton::clicked, this, &Form7::Command1_Click);
     connect(quit, &QPushButton::clicked, this, &Form7::Command3_Click);
 }

@@ -2,6 +2,7 @@
 
 #include "forms/Form2.h"
 #include "toolkit/FormRegistry.h"
+#include "toolkit/Keys.h"
 #include "toolkit/Widgets.h"
 #include "world/Screens.h"
 
@@ -18,6 +19,9 @@ Form8::Form8() : GameForm(GameCaption, 4680, 2265, Frame::Fixed) {
     auto* cave = addButton(this, "BanditsCave", "Go to Bandits Cave", {120, 1680, 2175, 375});
     for (QPushButton* place : {farmin, training, cave})
         place->setEnabled(false);
+    bindKeys(farmin, {Qt::Key_F}, QStringLiteral("F"));
+    bindKeys(training, {Qt::Key_T}, QStringLiteral("T"));
+    bindKeys(cave, {Qt::Key_B}, QStringLiteral("B"));
     connect(farmin, &QPushButton::clicked, this, &Form8::Farmin_Click);
     connect(training, &QPushButton::clicked, this, &Form8::TrainingCenter_Click);
     connect(cave, &QPushButton::clicked, this, &Form8::BanditsCave_Click);

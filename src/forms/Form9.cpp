@@ -3,6 +3,7 @@
 #include "forms/Form1.h"
 #include "menus/HelpPages.h"
 #include "toolkit/FormRegistry.h"
+#include "toolkit/Keys.h"
 #include "toolkit/Text.h"
 #include "toolkit/Widgets.h"
 
@@ -14,6 +15,7 @@ Form9::Form9() : GameForm(GameCaption, 7380, 4965, Frame::Sizable) {
     Text1->setReadOnly(true);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setFont(layoutFont(FontFamily::Sans, 12));
+    describe(Text1, QStringLiteral("Help page"));
     place(Text1, {120, 120, 7095, 3975});
 
     pageButtons_ = {
@@ -34,6 +36,7 @@ Form9::Form9() : GameForm(GameCaption, 7380, 4965, Frame::Sizable) {
     connect(pageButtons_[1], &QPushButton::clicked, this, &Form9::Page2_Click);
     connect(pageButtons_[2], &QPushButton::clicked, this, &Form9::Page3_Click);
     connect(pageButtons_[3], &QPushButton::clicked, this, &Form9::Page4_Click);
+    bindKeys(done, {Qt::Key_Escape}, QStringLiteral("Escape"));
     connect(done, &QPushButton::clicked, this, &Form9::Command5_Click);
 }
 

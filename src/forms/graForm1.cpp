@@ -3,8 +3,6 @@
 #include <QColor>
 #include <QFile>
 #include <QImage>
-#include <QPainter>
-#include <QRegularExpression>
 #include <utility>
 
 namespace {
@@ -43,6 +41,7 @@ private:
     void readPalette(const QStringList& header);
     void readPicture(const QStringList& header);
     QImage drawGrid(const QStringList& rows, const Palette& palette, bool withBase) const;
+    static QImage enlarged(const QImage& grid, int scale, QImage picture);
 
     QHash<QString, Palette> palettes_;
     QString path_;
@@ -63,7 +62,7 @@ void ArtReader::read(const QString& path) {
     QString line;
     while (nextLine(line)) {
         blockLine_ = at_;
-        const QStringList header = line.split(QRegularExpression(QStringLiteral("\\s+")));
+        const QStringList header = line.simplified().split(u' ');
         if (header.first() == u"palette")
             readPalette(header);
         else if (header.first() == u"picture")
@@ -127,20 +126,31 @@ void ArtReader::readPicture(const QStringList& header) {
     if (images.contains(name) || !palettes_.contains(header[2]) ||
         (withBase && !images.contains(header[5])))
         return warn(QStringLiteral("picture %1: name taken, or palette or base unknown").arg(name));
-    QImage grid = drawGrid(rows, palettes_[header[2]], withBase);
+    const QImage grid = drawGrid(rows, palettes_[header[2]], withBase);
     if (grid.isNull())
         return;
-    QImage picture =
-        grid.scaled(grid.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    if (withBase) {
-        QImage under = images[header[5]];
-        if (under.size() != picture.size())
-            return warn(QStringLiteral("picture %1 differs in size from its base").arg(name));
-        QPainter(&under).drawImage(0, 0, picture);
-        picture = under;
-    }
+    const QSize size = grid.size() * scale;
+    if (withBase && images[header[5]].size() != size)
+        return warn(QStringLiteral("picture %1 differs in size from its base").arg(name));
     names << name;
-    images.insert(name, picture.convertToFormat(QImage::Format_RGB32));
+    images.insert(
+        name,
+        enlarged(grid, scale, withBase ? images[header[5]] : QImage(size, QImage::Format_RGB32)));
+}
+
+// Draws each pixel of the grid as a block of scale x scale onto the picture, which is the base
+// or a new image of the enlarged size; see-through pixels leave the base as it is. Written
+// pixel by pixel: the art is read at every start, and Qt's general scaling and painting cost
+// many times more for a copy this plain.
+QImage ArtReader::enlarged(const QImage& grid, int scale, QImage picture) {
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(grid.constScanLine(y / scale));
+        auto* to = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            if (qAlpha(from[x / scale]) != 0)
+                to[x] = from[x / scale];
+    }
+    return picture;
 }
 
 // One pixel per character; a null image when a row is out of line or a character has no colour.
@@ -156,12 +166,14 @@ QImage ArtReader::drawGrid(const QStringList& rows, const Palette& palette, bool
             warn(QStringLiteral("row %1 is not %2 wide").arg(y + 1).arg(grid.width()));
             return {};
         }
+        auto* pixels = reinterpret_cast<QRgb*>(grid.scanLine(y));
         for (int x = 0; x < grid.width(); ++x) {
             const QChar c = rows[y][x];
+            const auto colour = palette.constFind(c);
             if (withBase && c == seeThrough) {
-                grid.setPixel(x, y, qRgba(0, 0, 0, 0));
-            } else if (palette.contains(c)) {
-                grid.setPixel(x, y, palette[c]);
+                pixels[x] = qRgba(0, 0, 0, 0);
+            } else if (colour != palette.cend()) {
+                pixels[x] = *colour;
             } else {
                 warn(QStringLiteral("row %1: \"%2\" has no colour").arg(y + 1).arg(c));
                 return {};

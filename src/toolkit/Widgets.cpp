@@ -2,12 +2,37 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+namespace {
+
+// A dozen pictures fill a hundred boxes of one size, so each picture is scaled once for each
+// size and shared through Qt's pixmap cache, rather than once for every box that shows it.
+QPixmap scaledOnce(const QPixmap& picture, const QSize& devicePixels, qreal ratio) {
+    const QString key = QStringLiteral("PictureBox %1 %2x%3 %4")
+                            .arg(picture.cacheKey())
+                            .arg(devicePixels.width())
+                            .arg(devicePixels.height())
+                            .arg(ratio);
+    QPixmap scaled;
+    if (!QPixmapCache::find(key, &scaled)) {
+        scaled = picture.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        scaled.setDevicePixelRatio(ratio);
+        QPixmapCache::insert(key, scaled);
+    }
+    return scaled;
+}
+
+} // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
 void PictureBox::setPicture(const QPixmap& picture) {
+    // A step sets every cell of the screen, nearly all to the picture they already show.
+    if (picture.cacheKey() == picture_.cacheKey())
+        return;
     picture_ = picture;
     scaled_ = QPixmap();
     update();
@@ -18,10 +43,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
         return;
     const qreal ratio = devicePixelRatioF();
     const QSize devicePixels = (QSizeF(size()) * ratio).toSize();
-    if (scaled_.size() != devicePixels) {
-        scaled_ = picture_.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        scaled_.setDevicePixelRatio(ratio);
-    }
+    if (scaled_.size() != devicePixels)
+        scaled_ = scaledOnce(picture_, devicePixels, ratio);
     QPainter(this).drawPixmap(0, 0, scaled_);
 }
 
@@ -105,6 +128,14 @@ void addBox(QWidget* form, int x1, int y1, int x2, int y2) {
     addLine(form, x1, y2, x2, y2);
     addLine(form, x1, y1, x1, y2);
     addLine(form, x2, y1, x2, y2);
+}
+
+void describe(QWidget* control, const QString& meaning) {
+    control->setAccessibleDescription(meaning);
+}
+
+void nameForScreenReaders(QWidget* control, const QString& name) {
+    control->setAccessibleName(name);
 }
 
 void showNumber(QWidget* form, const char* labelName, int value) {

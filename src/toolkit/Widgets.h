@@ -26,7 +26,8 @@ private:
     QPixmap scaled_;
 };
 
-// A thin straight line, horizontal or vertical, as drawn on a form.
+// A thin straight line, horizontal or vertical, as drawn on a form. It only divides the window,
+// so screen readers pass over it.
 class Line : public QWidget {
     Q_OBJECT
 public:
@@ -61,6 +62,12 @@ PictureBox* addPicture(QWidget* form, const char* name, const Twips& where);
 Line* addLine(QWidget* form, int x1, int y1, int x2, int y2);
 // The four lines of a box from its top left (x1, y1) to its bottom right (x2, y2), in twips.
 void addBox(QWidget* form, int x1, int y1, int x2, int y2);
+
+// What a screen reader says. A control that shows a caption is read by its caption, so what is
+// read is what is shown; its meaning goes into the description ("Gold", "Hit points"). A
+// control without a caption (a picture, an arrow) is given a name of its own.
+void describe(QWidget* control, const QString& meaning);
+void nameForScreenReaders(QWidget* control, const QString& name);
 
 // Sets a label of a form, found by its control name, to a figure in plain decimal, or a text.
 void showNumber(QWidget* form, const char* labelName, int value);
