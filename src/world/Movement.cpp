@@ -71,7 +71,11 @@ std::optional<Cell> cellOfKey(std::string_view key) {
 }
 
 std::string keyOfCell(Cell cell) {
-    return "x" + std::to_string(cell.row) + "y" + std::to_string(cell.column);
+    std::string key = "x";
+    key += std::to_string(cell.row);
+    key += 'y';
+    key += std::to_string(cell.column);
+    return key;
 }
 
 StepResult step(GameState& game, Direction direction) {
