@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QFile>
 #include <QImage>
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -41,7 +43,7 @@ private:
     void readPalette(const QStringList& header);
     void readPicture(const QStringList& header);
     QImage drawGrid(const QStringList& rows, const Palette& palette, bool withBase) const;
-    static QImage enlarged(const QImage& grid, int scale, QImage picture);
+    static QImage enlarged(const QImage& grid, int scale, const QImage* base);
 
     QHash<QString, Palette> palettes_;
     QString path_;
@@ -133,22 +135,27 @@ void ArtReader::readPicture(const QStringList& header) {
     if (withBase && images[header[5]].size() != size)
         return warn(QStringLiteral("picture %1 differs in size from its base").arg(name));
     names << name;
-    images.insert(
-        name,
-        enlarged(grid, scale, withBase ? images[header[5]] : QImage(size, QImage::Format_RGB32)));
+    images.insert(name, enlarged(grid, scale, withBase ? &images[header[5]] : nullptr));
 }
 
-// Draws each pixel of the grid as a block of scale x scale onto the picture, which is the base
-// or a new image of the enlarged size; see-through pixels leave the base as it is. Written
-// pixel by pixel: the art is read at every start, and Qt's general scaling and painting cost
-// many times more for a copy this plain.
-QImage ArtReader::enlarged(const QImage& grid, int scale, QImage picture) {
+// Draws each pixel of the grid as a block of scale x scale, onto a copy of the base where there
+// is one (see-through pixels leave it as it is). Written by hand: the art is read at every
+// start, and Qt's general scaling and painting cost many times more for a copy this plain.
+QImage ArtReader::enlarged(const QImage& grid, int scale, const QImage* base) {
+    QImage picture = base ? *base : QImage(grid.size() * scale, QImage::Format_RGB32);
+    const int width = grid.width();
     for (int y = 0; y < picture.height(); ++y) {
-        const auto* from = reinterpret_cast<const QRgb*>(grid.constScanLine(y / scale));
         auto* to = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x)
-            if (qAlpha(from[x / scale]) != 0)
-                to[x] = from[x / scale];
+        if (!base && y % scale != 0) {
+            // Without a base the rows of one block are alike: the row above is copied.
+            std::memcpy(to, picture.constScanLine(y - 1),
+                        std::size_t(width * scale) * sizeof(QRgb));
+            continue;
+        }
+        const auto* from = reinterpret_cast<const QRgb*>(grid.constScanLine(y / scale));
+        for (int x = 0; x < width; ++x, to += scale)
+            if (qAlpha(from[x]) != 0)
+                std::fill_n(to, scale, from[x]);
     }
     return picture;
 }
@@ -161,18 +168,21 @@ QImage ArtReader::drawGrid(const QStringList& rows, const Palette& palette, bool
     }
     QImage grid(static_cast<int>(rows.first().size()), static_cast<int>(rows.size()),
                 QImage::Format_ARGB32);
+    const int width = grid.width();
     for (int y = 0; y < grid.height(); ++y) {
-        if (rows[y].size() != grid.width()) {
-            warn(QStringLiteral("row %1 is not %2 wide").arg(y + 1).arg(grid.width()));
+        const QString& row = rows[y];
+        if (row.size() != width) {
+            warn(QStringLiteral("row %1 is not %2 wide").arg(y + 1).arg(width));
             return {};
         }
         auto* pixels = reinterpret_cast<QRgb*>(grid.scanLine(y));
-        for (int x = 0; x < grid.width(); ++x) {
-            const QChar c = rows[y][x];
-            const auto colour = palette.constFind(c);
+        for (int x = 0; x < width; ++x) {
+            const QChar c = row[x];
             if (withBase && c == seeThrough) {
                 pixels[x] = qRgba(0, 0, 0, 0);
-            } else if (colour != palette.cend()) {
+            } else if (x > 0 && c == row[x - 1]) {
+                pixels[x] = pixels[x - 1]; // pixel art runs in one colour: no need to look again
+            } else if (const auto colour = palette.constFind(c); colour != palette.cend()) {
                 pixels[x] = *colour;
             } else {
                 warn(QStringLiteral("row %1: \"%2\" has no colour").arg(y + 1).arg(c));
@@ -198,7 +208,7 @@ graForm1::graForm1() {
         reader.read(QString::fromLatin1(file));
     names_ = reader.names;
     for (const QString& name : std::as_const(names_))
-        pictures_.insert(name, QPixmap::fromImage(reader.images[name]));
+        pictures_.insert(name, QPixmap::fromImage(std::move(reader.images[name])));
     icon_ = QIcon(picture(QStringLiteral("GameIcon")));
 }
 

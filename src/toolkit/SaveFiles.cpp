@@ -33,11 +33,22 @@ QString writeSaveFile(const QString& path, const std::string& record) {
     // commit() does not check.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    const qint64 size = qint64(record.size());
-    if (file.write(record.data(), size) != size) {
-        const QString problem = file.errorString();
+    // A write the file system cuts short (a full disk, a file size limit) reports no error;
+    // the next write of the rest does, and that is what tells the player why.
+    for (qint64 written = 0; written < qint64(record.size());) {
+        const qint64 more = file.write(record.data() + written, qint64(record.size()) - written);
+        if (more <= 0) {
+            const QString problem = file.errorString();
+            file.cancelWriting();
+            return problem;
+        }
+        written += more;
+    }
+    // The bytes must be on the disk before the rename makes them the save; Qt 6.4's commit()
+    // would rename even when its own sync failed.
+    if (::fsync(file.handle()) != 0) {
         file.cancelWriting();
-        return problem;
+        return QStringLiteral("the file could not be written to disk");
     }
     if (!file.commit())
         return file.errorString();
@@ -49,6 +60,9 @@ SaveFileRead readSaveFile(const QString& path) {
     const QFileInfo info(path);
     if (info.isDir())
         return {false, {}, QStringLiteral("it is a folder, not a saved game")};
+    // Opening a named pipe waits for a writer that may never come, and the game would hang.
+    if (info.exists() && !info.isFile())
+        return {false, {}, QStringLiteral("it is a pipe or a device, not a saved game")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {false, {}, file.errorString()};
