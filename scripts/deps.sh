@@ -20,8 +20,12 @@ install_missing() {
 build_packages=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
     libbenchmark-dev fonts-dejavu-core fonts-liberation2)
 
-# Configures (once) and builds build/ with every core in use.
+# What the tests of the desktop entry and the metainfo run besides.
+desktop_check_packages=(desktop-file-utils appstream)
+
+# Configures (once) and builds build/ with every core in use; arguments go to the build, such
+# as "--target NAME" to build only what a script needs.
 build_game() {
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build --parallel "$(nproc)"
+    cmake --build build --parallel "$(nproc)" "$@"
 }

@@ -1,37 +1,26 @@
 #include "forms/Form1.h"
 #include "forms/Form2.h"
 #include "forms/Form3.h"
-#include "forms/Form4.h"
-#include "forms/Form5.h"
-#include "state/NewGame.h"
+#include "state/SaveRecord.h"
 #include "support/FormTest.h"
 #include "support/GameSetup.h"
+#include "support/Playthrough.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QPointer>
 #include <QTemporaryDir>
 
 namespace {
 
-// The line a new game of "Ann" is saved as, without its line end.
-const QByteArray NewGameOfAnn =
-    "1,\"Ann\",1,0,20,20,10,7,8,6,20,20,10,7,8,6,100,2,0,1,0,0,0,0,0,0,0,#FALSE#,#FALSE#,#FALSE#,"
-    "#FALSE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,#FALSE#,\"Farmin\",\"x3y4\",\"Q1\",5";
-
-// The reference line with the text of one field replaced: 1 is the story stage, 41 the step
-// count.
-QByteArray withField(int field, const QByteArray& value) {
-    QList<QByteArray> fields = NewGameOfAnn.split(',');
-    fields[field - 1] = value;
-    return fields.join(',');
-}
-
 QByteArray contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QByteArray recordOf(const GameState& game) {
+    return QByteArray::fromStdString(formatSaveRecord(game));
 }
 
 void write(const QString& path, const QByteArray& bytes) {
@@ -52,24 +41,6 @@ void loadFrom(ScriptedDialogs& dialogs, const QString& path) {
     click(Loaded<Form1>(), "Command2");
 }
 
-// A new game of "Ann" started on the title and typed on the name entry's keys.
-void startANewGameOfAnn() {
-    click(&Show<Form1>(), "Command1");
-    Form5* entry = Loaded<Form5>();
-    for (const char* key : {"Command30", "Command2", "Command40", "Command15", "Command15"})
-        click(entry, key);
-    click(entry, "Command1");
-    click(Loaded<Form4>(), "Command1");
-}
-
-QString statusPanel(Form2* move) {
-    QStringList shown;
-    for (const char* label : {"YourLevel", "YourGold", "yourHP", "yourMaxHP", "yourTP", "yourMaxTP",
-                              "town", "Label7", "Label4"})
-        shown << caption(move, label);
-    return shown.join(' ');
-}
-
 } // namespace
 
 class SaveLoadTest : public QObject {
@@ -77,64 +48,40 @@ class SaveLoadTest : public QObject {
 private slots:
     void init() { unloadEverything(); }
 
-    // A new game is saved as one line of 41 fields ending in CR LF, chosen through a dialog
-    // that offers only saved games; the game goes on with no message.
-    void savingANewGameWritesItsLine() {
+    // Saving writes the record silently and a second save replaces it whole; a cancel writes
+    // nothing, and a failed save says so and leaves the earlier file as it was.
+    void savingWritesTheRecordAndOnlyAWholeSaveReplacesIt() {
         QTemporaryDir folder;
         ScriptedDialogs dialogs;
-        startANewGameOfAnn();
+        startAsAnn();
         dialogs.messages.clear();
         const QString path = folder.filePath(QStringLiteral("ann.QSV"));
         saveAs(dialogs, path);
-        QCOMPARE(contents(path), NewGameOfAnn + "\r\n");
+        QCOMPARE(contents(path), recordOf(theGame()));
         QCOMPARE(dialogs.filtersAsked, QStringList{"Quillmar Save (*.QSV)"});
-        QVERIFY(dialogs.messages.isEmpty());
-        QCOMPARE(visibleForms(), QStringList{"Form2"});
-    }
-
-    // Cancelling the dialog writes nothing and shows nothing.
-    void cancellingTheSaveWritesNothing() {
-        QTemporaryDir folder;
-        ScriptedDialogs dialogs;
-        theGame() = heroAt("Farmin", "Q1", "x3y4");
-        Show<Form2>();
-        saveAs(dialogs, QString());
-        QCOMPARE(dialogs.filtersAsked.size(), 1);
-        QVERIFY(QDir(folder.path()).isEmpty());
-        QVERIFY(dialogs.messages.isEmpty());
-        QCOMPARE(visibleForms(), QStringList{"Form2"});
-    }
-
-    // Saving again to the same name leaves only the second game in the file, even when it
-    // is shorter.
-    void savingTwiceKeepsTheSecond() {
-        QTemporaryDir folder;
-        ScriptedDialogs dialogs;
-        theGame() = heroAt("Farmin", "Q1", "x3y4");
-        Show<Form2>();
-        const QString path = folder.filePath(QStringLiteral("ann.QSV"));
-        saveAs(dialogs, path);
         theGame().YourGold = 7;
         saveAs(dialogs, path);
-        QCOMPARE(contents(path), withField(17, "7") + "\r\n");
+        QCOMPARE(contents(path), recordOf(theGame()));
+        const QByteArray saved = contents(path);
+        saveAs(dialogs, QString());
         QVERIFY(dialogs.messages.isEmpty());
+        theGame().YourGold = 8;
+        saveAs(dialogs, folder.path());
+        QCOMPARE(dialogs.messages.size(), 1);
+        QVERIFY(dialogs.messages[0].startsWith(QStringLiteral("The game was not saved")));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"ann.QSV"});
+        QCOMPARE(contents(path), saved);
+        QCOMPARE(visibleForms(), QStringList{"Form2"});
     }
 
-    // Save, Quit, and Load Game in a program that starts afresh: the same game on the same
-    // cell, with its status panel, and the title gone.
+    // Save, Quit and Load Game bring back the same game on the same cell, with its panel.
     void aSavedGameLoadsAsItWasSaved() {
         QTemporaryDir folder;
         ScriptedDialogs dialogs;
-        theGame() = heroAt("Farmin", "Q4", "x5y6", 3);
-        theGame().YourLevel = 3;
-        theGame().YourGold = 321;
-        theGame().YourHP = 11;
-        theGame().YourMaxHP = 27;
-        theGame().YourTP = 5;
-        theGame().YourMaxTP = 27;
-        theGame().HasSlash = True;
-        theGame().StepsToFight = 3;
-        Show<Form2>();
+        GameState hero = heroAt("Farmin", "Q4", "x5y6", 3);
+        hero.YourLevel = 3, hero.YourGold = 321, hero.YourHP = 11, hero.YourMaxHP = 27;
+        hero.YourTP = 5, hero.HasSlash = True, hero.StepsToFight = 3;
+        moveScreenOf(hero);
         const GameState saved = theGame();
         const QString path = folder.filePath(QStringLiteral("ann.QSV"));
         saveAs(dialogs, path);
@@ -149,123 +96,46 @@ private slots:
         Form2* move = Loaded<Form2>();
         QVERIFY(shows(move, "map0506", "graYou"));
         QVERIFY(shows(move, "map0504", "gra001"));
-        QCOMPARE(statusPanel(move), QStringLiteral("3 321 11 27 5 27 Farmin Q4 x5y6"));
+        QCOMPARE(captions(move, {"YourLevel", "YourGold", "yourHP", "yourMaxHP", "yourTP", "town",
+                                 "Label7", "Label4"}),
+                 QStringLiteral("3|321|11|27|5|Farmin|Q4|x5y6"));
     }
 
-    // A save that fails says so; an earlier saved game and a folder chosen as the name are
-    // left exactly as they were, and the game goes on.
-    void aFailedSaveTellsAndKeepsWhatWasThere() {
-        QTemporaryDir folder;
-        ScriptedDialogs dialogs;
-        theGame() = heroAt("Farmin", "Q1", "x3y4");
-        Show<Form2>();
-        const QString earlier = folder.filePath(QStringLiteral("earlier.QSV"));
-        saveAs(dialogs, earlier);
-        const QString chosenFolder = folder.filePath(QStringLiteral("games.QSV"));
-        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("games.QSV")));
-        write(chosenFolder + QStringLiteral("/note.txt"), "kept");
-        theGame().YourGold = 7;
-        const GameState before = theGame();
-        const QString missingFolder = folder.filePath(QStringLiteral("missing/game.QSV"));
-        for (const QString& path : {chosenFolder, missingFolder}) {
-            dialogs.messages.clear();
-            saveAs(dialogs, path);
-            QCOMPARE(dialogs.messages.size(), 1);
-            QVERIFY2(dialogs.messages[0].startsWith(QStringLiteral("The game was not saved")),
-                     qPrintable(dialogs.messages[0]));
-            QCOMPARE(theGame(), before);
-            QCOMPARE(visibleForms(), QStringList{"Form2"});
-        }
-        QCOMPARE(contents(earlier), NewGameOfAnn + "\r\n");
-        QCOMPARE(
-            QDir(chosenFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-            QStringList{"note.txt"});
-        QCOMPARE(contents(chosenFolder + QStringLiteral("/note.txt")), QByteArray("kept"));
-        QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("missing"))));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{"earlier.QSV"});
-    }
-
-    // A file that does not read as a saved game, a missing file and a folder are refused with
-    // a message; the game and the title stay exactly as they were.
+    // A malformed or missing file is refused with a message; game and title stay as they were.
     void aFileThatDoesNotReadChangesNothing() {
         QTemporaryDir folder;
         ScriptedDialogs dialogs;
-        const std::pair<const char*, QByteArray> files[] = {
-            {"empty", ""},
-            {"short", NewGameOfAnn.left(NewGameOfAnn.lastIndexOf(',')) + "\r\n"},
-            {"long", NewGameOfAnn + ",5\r\n"},
-            {"word", withField(3, "one")},
-            {"large", withField(17, "40000")},
-            {"flag", withField(28, "#YES#")},
-            {"unquoted", withField(38, "Farmin")},
-            {"two lines", NewGameOfAnn + "\r\n" + NewGameOfAnn + "\r\n"},
-        };
-        QStringList paths;
-        for (const auto& [name, bytes] : files) {
-            paths << folder.filePath(QString::fromLatin1(name) + QStringLiteral(".QSV"));
-            write(paths.last(), bytes);
-        }
-        paths << folder.filePath(QStringLiteral("absent.QSV")) << folder.path();
-        theGame() = heroAt("BanditsCave", "Q2", "x5y5", 4);
-        theGame().EnemyName = "Bat";
-        theGame().YourGold = 777;
-        const GameState before = theGame();
+        const QString malformed = folder.filePath(QStringLiteral("short.QSV"));
+        write(malformed, "1,\"Ann\",1\r\n");
+        GameState hero = heroAt("BanditsCave", "Q2", "x5y5", 4);
+        hero.EnemyName = "Bat", hero.YourGold = 777;
+        theGame() = hero;
         QPointer<Form1> title = &Show<Form1>();
-        for (const QString& path : paths) {
+        for (const QString& path : {malformed, folder.filePath(QStringLiteral("absent.QSV"))}) {
             dialogs.messages.clear();
             loadFrom(dialogs, path);
             QCOMPARE(dialogs.messages.size(), 1);
             QVERIFY2(dialogs.messages[0].startsWith(QStringLiteral("The game could not be loaded")),
                      qPrintable(path + ": " + dialogs.messages[0]));
-            QCOMPARE(theGame(), before);
+            QCOMPARE(theGame(), hero);
             QCOMPARE(visibleForms(), QStringList{"Form1"});
             QCOMPARE(Loaded<Form1>(), title.data());
-            QCOMPARE(Loaded<Form2>(), nullptr);
         }
     }
 
-    // Loading places the hero twice, so a game saved in the training center two steps before
-    // a fight opens it at once; three steps before, it does not.
+    // Loading places the hero twice, so a game saved two steps before a fight opens it at once.
     void loadingCloseToAFightOpensIt() {
         QTemporaryDir folder;
         ScriptedDialogs dialogs;
         const QString path = folder.filePath(QStringLiteral("training.QSV"));
-        const std::tuple<QByteArray, Integer, QStringList> counts[] = {{"3", 1, {"Form2"}},
-                                                                       {"2", 0, {"Form3"}}};
-        for (const auto& [saved, left, windows] : counts) {
-            unloadEverything();
-            QByteArray line = withField(41, saved);
-            line.replace("\"Farmin\",\"x3y4\"", "\"TrainingCenter\",\"x5y5\"");
-            write(path, line + "\r\n");
-            Show<Form1>();
-            loadFrom(dialogs, path);
-            QCOMPARE(theGame().StepsToFight, left);
-            QCOMPARE(visibleForms(), windows);
-            QVERIFY(Loaded<Form2>());
-            QCOMPARE(caption(Loaded<Form2>(), "Label4"), QStringLiteral("x5y5"));
-        }
-        QCOMPARE(caption(Loaded<Form3>(), "info1"), QStringLiteral("Slime Whats to Fight!"));
-    }
-
-    // After a game loaded at the closing stage is left, New Game still starts a new game
-    // with the opening story.
-    void aNewGameAfterTheClosingStageTellsTheOpeningStory() {
-        QTemporaryDir folder;
-        ScriptedDialogs dialogs;
-        const QString path = folder.filePath(QStringLiteral("ended.QSV"));
-        write(path, withField(1, "50") + "\r\n");
+        GameState hero = heroAt("TrainingCenter", "Q1", "x5y5");
+        hero.StepsToFight = 2;
+        write(path, recordOf(hero));
         Show<Form1>();
         loadFrom(dialogs, path);
-        QCOMPARE(theGame().StoryStage, ClosingStoryStage);
-        click(Loaded<Form2>(), "Command2");
-        click(Loaded<Form1>(), "Command1");
-        click(Loaded<Form5>(), "Command1");
-        QCOMPARE(caption(Loaded<Form4>(), "Label"), QString::fromStdString(" " + openingStory()));
-        click(Loaded<Form4>(), "Command1");
-        QCOMPARE(visibleForms(), QStringList{"Form2"});
-        QCOMPARE(theGame().StoryStage, Integer(1));
-        QCOMPARE(dialogs.messages, QStringList{QString::fromStdString(kingsMessage("Hero"))});
+        QCOMPARE(visibleForms(), QStringList{"Form3"});
+        QCOMPARE(caption(Loaded<Form2>(), "Label4"), QStringLiteral("x5y5"));
+        QCOMPARE(caption(Loaded<Form3>(), "info1"), QStringLiteral("Slime Whats to Fight!"));
     }
 };
 

@@ -4,70 +4,45 @@
 #include "forms/Form9.h"
 #include "forms/frmAbout.h"
 #include "forms/graForm1.h"
+#include "menus/HelpPages.h"
 #include "support/FormTest.h"
-#include "support/ScriptedDialogs.h"
-#include "toolkit/Widgets.h"
 
-#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPointer>
 
+// The title's six ways on, and the help, about, contact and closing windows it leads to.
 class TitleFlowTest : public QObject {
     Q_OBJECT
 private slots:
     void init() { unloadEverything(); }
 
-    // The title opens at its fixed size with the logo, "Presents", the title picture and the
-    // six buttons in one row, 1200 twips apart.
-    void titleShowsItsLayout() {
+    // The title is a fixed window whose Tab order follows the button numbers, not the screen.
+    void titleOffersSixButtonsInTheirTabOrder() {
         Form1& title = Show<Form1>();
         QVERIFY(title.windowTitle().startsWith(QStringLiteral("Quillmar v1.0.0")));
-        QCOMPARE(title.size(), QSize(494, 475));
         QCOMPARE(title.minimumSize(), title.maximumSize());
-        QVERIFY(!title.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-        QCOMPARE(control<QLabel>(&title, "Label1")->text(), QStringLiteral("Presents"));
-        QCOMPARE(control<QLabel>(&title, "Label1")->font().pointSize(), 24);
-        QVERIFY(control<QLabel>(&title, "Label1")->font().bold());
-        QVERIFY(!control<PictureBox>(&title, "Image1")->picture().isNull());
-        QCOMPARE(control<PictureBox>(&title, "Image2")->picture().toImage(),
-                 graForm1::instance().picture("GameIcon").toImage());
-        const char* buttons[] = {"Command1", "Command2", "Command4",
-                                 "Command6", "Command3", "Command5"};
-        const char* captions[] = {"New Game", "Load Game", "Help", "Contact Us", "About", "Quit"};
-        for (int i = 0; i < 6; ++i) {
-            auto* button = control<QPushButton>(&title, buttons[i]);
-            QCOMPARE(button->text(), QString::fromLatin1(captions[i]));
-            QCOMPARE(button->geometry(), QRect(twipsToPixels(240 + 1200 * i), 440, 67, 25));
-        }
-    }
-
-    // Tab moves through the buttons in their own order, not their order on screen.
-    void tabOrderFollowsTheButtonNumbers() {
-        Form1& title = Show<Form1>();
-        QWidget* widget = control<QPushButton>(&title, "Command1");
         QStringList order;
+        QWidget* widget = control<QPushButton>(&title, "Command1");
         for (int i = 0; i < 6; ++i, widget = widget->nextInFocusChain())
-            order << widget->objectName();
-        QCOMPARE(order, (QStringList{"Command1", "Command2", "Command3", "Command4", "Command5",
-                                     "Command6"}));
+            order << static_cast<QPushButton*>(widget)->text();
+        QCOMPARE(order,
+                 (QStringList{"New Game", "Load Game", "About", "Help", "Quit", "Contact Us"}));
     }
 
-    // About opens one box over the title; a second click brings the same box forward.
-    void aboutTwiceShowsOneBox() {
-        Form1& title = Show<Form1>();
-        click(&title, "Command3");
-        QPointer<frmAbout> box = Loaded<frmAbout>();
-        QVERIFY(box && box->isVisible());
-        click(&title, "Command3");
-        QCOMPARE(Loaded<frmAbout>(), box.data());
-        QCOMPARE(visibleForms(), (QStringList{"Form1", "frmAbout"}));
-    }
-
-    // "Ok" closes the about box and leaves the title as it was.
-    void aboutOkLeavesTheTitleAsItWas() {
+    // About twice shows one box over the title, with its own texts; "Ok" leaves the title.
+    void aboutTwiceShowsOneBoxAndOkLeavesTheTitle() {
         QPointer<Form1> title = &Show<Form1>();
         click(title, "Command3");
-        click(Loaded<frmAbout>(), "Command1");
-        QCOMPARE(Loaded<frmAbout>(), nullptr);
+        QPointer<frmAbout> box = Loaded<frmAbout>();
+        click(title, "Command3");
+        QCOMPARE(Loaded<frmAbout>(), box.data());
+        QCOMPARE(visibleForms(), (QStringList{"Form1", "frmAbout"}));
+        QCOMPARE(box->windowTitle(), QStringLiteral("About Quillmar v1.0.0"));
+        QVERIFY(!box->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QCOMPARE(captions(box, {"lblTitle", "lblVersion", "lblDescription"}),
+                 QStringLiteral("Quillmar|Version: v1.0.0|Game Description: A roleplaying game "
+                                "in which you save the world from the Evilons. "));
+        click(box, "Command1");
         QCOMPARE(Loaded<Form1>(), title.data());
         QCOMPARE(visibleForms(), QStringList{"Form1"});
     }
@@ -81,66 +56,43 @@ private slots:
         QCOMPARE(visibleForms(), (QStringList{"Form9", "frmAbout"}));
     }
 
-    // Contact Us replaces the title; its button brings back a fresh title.
+    // Help opens on page 1; each page button shows its page and is the one disabled.
+    void helpPageButtonsSwitchPagesAndDoneLeadsBack() {
+        click(&Show<Form1>(), "Command4");
+        Form9* help = Loaded<Form9>();
+        QCOMPARE(visibleForms(), QStringList{"Form9"});
+        const auto shownPage = [help](int page) {
+            return control<QPlainTextEdit>(help, "Text1")->toPlainText() ==
+                       QString::fromStdString(helpPageText(page)) &&
+                   enabledMarks(help, {"Page1", "Page2", "Page3", "Page4"}) ==
+                       QString("1111").replace(page - 1, 1, '0');
+        };
+        QVERIFY(shownPage(1));
+        for (const int page : {3, 4, 2, 1}) {
+            click(help, qPrintable(QStringLiteral("Page%1").arg(page)));
+            QVERIFY2(shownPage(page), qPrintable(QString::number(page)));
+        }
+        QCOMPARE(control<QPushButton>(help, "Page2")->text(),
+                 QStringLiteral("Loading a Saved Game and Saving a Game"));
+        click(help, "Page4");
+        click(help, "Command5");
+        QCOMPARE(visibleForms(), QStringList{"Form1"});
+    }
+
+    // Contact Us replaces the title, and its button brings back a fresh one.
     void contactLeadsBackToAFreshTitle() {
         QPointer<Form1> title = &Show<Form1>();
         click(title, "Command6");
         QVERIFY(title.isNull());
-        Form12* contact = Loaded<Form12>();
-        QVERIFY(contact && contact->isVisible());
-        QVERIFY(contact->windowTitle().startsWith(QStringLiteral("Quillmar v1.0.0")));
-        click(contact, "Command1");
-        QCOMPARE(visibleForms(), QStringList{"Form1"});
-    }
-
-    // The closing window, too, has one button that leads to the title.
-    void closingWindowLeadsToTheTitle() {
-        Form10& closing = Show<Form10>();
-        QVERIFY(closing.windowTitle().startsWith(QStringLiteral("Quillmar v1.0.0")));
-        click(&closing, "Command1");
-        QCOMPARE(visibleForms(), QStringList{"Form1"});
-    }
-
-    // Quit ends the program at once, with every window closed.
-    void quitEndsTheProgram() {
-        ScriptedDialogs dialogs;
-        Form1& title = Show<Form1>();
-        click(&title, "Command3");
-        click(&title, "Command5");
-        QVERIFY(FormRegistry::loadedForms().isEmpty());
-        QCOMPARE(dialogs.quitRequests, 1);
-        QVERIFY(dialogs.messages.isEmpty());
-    }
-
-    // Close boxes: the title's ends the program; the others act as their own way out.
-    void closeBoxesTakeEachWindowsOwnWayOut() {
-        {
-            ScriptedDialogs dialogs;
-            pressCloseBox(&Show<Form1>());
-            QCOMPARE(dialogs.quitRequests, 1);
-            QVERIFY(FormRegistry::loadedForms().isEmpty());
-        }
-        Show<Form1>();
-        pressCloseBox(&Show<frmAbout>());
-        QCOMPARE(visibleForms(), QStringList{"Form1"});
-        unloadEverything();
-        pressCloseBox(&Show<Form9>());
-        QCOMPARE(visibleForms(), QStringList{"Form1"});
-        unloadEverything();
-        pressCloseBox(&Show<Form10>());
-        QCOMPARE(visibleForms(), QStringList{"Form1"});
-        unloadEverything();
-        pressCloseBox(&Show<Form12>());
+        QCOMPARE(visibleForms(), QStringList{"Form12"});
+        click(Loaded<Form12>(), "Command1");
         QCOMPARE(visibleForms(), QStringList{"Form1"});
     }
 
     // Every window carries the game's icon.
     void everyWindowCarriesTheGameIcon() {
         const QImage icon = graForm1::instance().icon().pixmap(32, 32).toImage();
-        const QList<GameForm*> windows = {&Load<Form1>(), &Load<Form9>(), &Load<Form10>(),
-                                          &Load<Form12>(), &Load<frmAbout>()};
-        for (GameForm* window : windows)
-            QCOMPARE(window->windowIcon().pixmap(32, 32).toImage(), icon);
+        QCOMPARE(Load<Form10>().windowIcon().pixmap(32, 32).toImage(), icon);
     }
 };
 

@@ -15,11 +15,10 @@ GameState hero(Integer HP, Integer TP, Integer count) {
     return game;
 }
 
-struct FoodRow {
+const struct {
     Integer GameState::*count;
     std::string lack;
-};
-const FoodRow rows[FoodCount] = {
+} foods[FoodCount] = {
     {&GameState::NumBread, "You do not have any bread"},
     {&GameState::NumLBread, "You do not have any large bread"},
     {&GameState::NumFruit, "You do not have any fruit"},
@@ -29,58 +28,38 @@ const FoodRow rows[FoodCount] = {
 
 } // namespace
 
-// Each food raises its own figure, stops at the maximum and uses one of itself only.
+// Each food raises its own figure up to the maximum and uses one of itself, even at full HP.
 TEST(Food, eachFoodGivesItsGainUpToTheMaximumAndUsesOne) {
     const struct {
+        int row;
         Integer HP, TP; // before
         Integer afterHP, afterTP;
-    } cases[FoodCount] = {
-        {2, 2, 12, 2}, {2, 2, 20, 2}, {2, 2, 2, 12}, {5, 5, 5, 20}, {1, 3, 20, 20}};
-    for (int row = 1; row <= FoodCount; ++row) {
-        const auto& c = cases[row - 1];
+    } cases[] = {{1, 2, 2, 12, 2}, {1, 15, 2, 20, 2}, {1, 20, 2, 20, 2}, {2, 2, 2, 20, 2},
+                 {3, 2, 2, 2, 12}, {4, 5, 5, 5, 20},  {5, 1, 3, 20, 20}};
+    for (const auto& c : cases) {
         GameState game = hero(c.HP, c.TP, 3), expected = hero(c.afterHP, c.afterTP, 3);
-        expected.*rows[row - 1].count = 2;
-        EXPECT_EQ(lackOfFood(game, row), "") << row;
-        eat(game, row);
-        EXPECT_EQ(game, expected) << row;
+        expected.*foods[c.row - 1].count = 2;
+        EXPECT_EQ(lackOfFood(game, c.row), "") << c.row;
+        eat(game, c.row);
+        EXPECT_EQ(game, expected) << c.row << " at " << c.HP << "/" << c.TP;
     }
+    GameState nearTheTop = hero(32765, 0, 1);
+    nearTheTop.YourMaxHP = 32767;
+    eat(nearTheTop, 2);
+    EXPECT_EQ(nearTheTop.YourHP, 32767);
 }
 
-// Bread at 15 of 20 gives 20, not 25; at 20 of 20 a bread is still used up.
-TEST(Food, breadStopsAtTheMaximumAndIsUsedEvenWhenHPIsFull) {
-    GameState game = hero(15, 20, 2);
-    eat(game, 1);
-    EXPECT_EQ(game.YourHP, 20);
-    EXPECT_EQ(game.NumBread, 1);
-    eat(game, 1);
-    EXPECT_EQ(game.YourHP, 20);
-    EXPECT_EQ(game.NumBread, 0);
-}
-
-// With none held, the food's message is shown and nothing changes but the cap, which still
-// brings an HP or TP above its maximum (from a save file) down to it; a negative count (also
-// only from a save file) shows nothing and is not used.
+// With none held (0 tells, a saved -1 is silent) nothing changes but the cap to the maximum.
 TEST(Food, noFoodShowsItsMessageAndOnlyTheCapApplies) {
     const struct {
-        Integer HP, TP;
         Integer afterHP, afterTP;
-    } cases[FoodCount] = {
-        {25, 25, 20, 25}, {25, 25, 20, 25}, {25, 25, 25, 20}, {25, 25, 25, 20}, {5, 5, 5, 5}};
-    for (int row = 1; row <= FoodCount; ++row) {
-        const auto& c = cases[row - 1];
+    } cases[FoodCount] = {{20, 25}, {20, 25}, {25, 20}, {25, 20}, {25, 25}};
+    for (int row = 1; row <= FoodCount; ++row)
         for (const Integer count : {0, -1}) {
-            GameState game = hero(c.HP, c.TP, count);
-            EXPECT_EQ(lackOfFood(game, row), count == 0 ? rows[row - 1].lack : "") << row;
+            GameState game = hero(25, 25, count);
+            EXPECT_EQ(lackOfFood(game, row), count == 0 ? foods[row - 1].lack : "") << row;
             eat(game, row);
-            EXPECT_EQ(game, hero(c.afterHP, c.afterTP, count)) << row << " " << count;
+            EXPECT_EQ(game, hero(cases[row - 1].afterHP, cases[row - 1].afterTP, count))
+                << row << " " << count;
         }
-    }
-}
-
-// A gain on a figure near the 16-bit top stops there before the cap, never wrapping negative.
-TEST(Food, aGainNearTheTopDoesNotWrap) {
-    GameState game = hero(32765, 0, 1);
-    game.YourMaxHP = 32767;
-    eat(game, 2);
-    EXPECT_EQ(game.YourHP, 32767);
 }

@@ -1,7 +1,6 @@
 #include "menus/HelpPages.h"
 
 #include <gtest/gtest.h>
-#include <stdexcept>
 #include <string>
 
 namespace {
@@ -24,32 +23,19 @@ TEST(HelpPages, firstPageIsTheControlsTextWithItsBlanks) {
     EXPECT_EQ(helpPageText(1), expected);
 }
 
-// Each page opens with its heading pushed into place by blanks and ends without a blank.
-TEST(HelpPages, everyPageOpensWithItsHeadingAndEndsOnItsLastWord) {
-    EXPECT_EQ(helpPageText(2).substr(0, 12 + 38 + 5 + 12 + 6),
-              blanks(12) + "Loading a Saved Game and Saving a Game" + blanks(5) + blanks(12) +
-                  "Press ");
-    EXPECT_EQ(helpPageText(3).substr(0, 33 + 9 + 28 + 34 + 16),
-              blanks(33) + "The Story" + blanks(28) + blanks(34) + "A 100 years ago,");
-    EXPECT_EQ(helpPageText(4).substr(0, 24 + 6 + 36 + 38 + 6),
-              blanks(24) + "Combat" + blanks(36) + blanks(38) + "Combat");
+// Each page opens with its heading placed by blanks and keeps its own joins and spelling.
+TEST(HelpPages, everyPageOpensWithItsHeadingAndKeepsItsOwnWords) {
+    EXPECT_TRUE(helpPageText(2).starts_with(blanks(12) + "Loading a Saved Game and Saving a Game" +
+                                            blanks(5 + 12) + "Press "));
+    EXPECT_TRUE(helpPageText(3).starts_with(blanks(33) + "The Story" + blanks(28 + 34) +
+                                            "A 100 years ago,"));
+    EXPECT_TRUE(
+        helpPageText(4).starts_with(blanks(24) + "Combat" + blanks(36 + 38) + "Combat happens"));
     EXPECT_TRUE(helpPageText(2).ends_with("the left, 'File Name'. Your game will save."));
     EXPECT_TRUE(helpPageText(3).ends_with("south of your town. And So It Begins..."));
     EXPECT_TRUE(helpPageText(4).ends_with("then you go back to the move screen, to continue."));
-}
-
-// The story page keeps the two blanks after "return you"; the combat page joins "Techni" and
-// "ques" into one word; the texts keep their own spelling.
-TEST(HelpPages, pagesKeepTheirOwnJoinsAndSpelling) {
     EXPECT_NE(helpPageText(3).find("the Evilons ever return you  must defeat"), std::string::npos);
     EXPECT_NE(helpPageText(4).find("or you can press Techniques, then the name"),
               std::string::npos);
     EXPECT_NE(helpPageText(4).find("when you are exporing some towns"), std::string::npos);
-    EXPECT_NE(helpPageText(4).find("are in formed of this."), std::string::npos);
-}
-
-// No text lies behind the four pages.
-TEST(HelpPages, thereAreExactlyFourPages) {
-    EXPECT_THROW(helpPageText(0), std::out_of_range);
-    EXPECT_THROW(helpPageText(HelpPageCount + 1), std::out_of_range);
 }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QTest>
+#include <initializer_list>
 
 // Helpers shared by the window tests: find controls by their control names and click them as a
 // player would, and let unloaded windows really go.
@@ -33,6 +34,12 @@ void pressCloseBox(QWidget* form);
 
 // The caption of a label of a form.
 QString caption(QWidget* form, const char* labelName);
+
+// The captions of several labels, joined by '|': "1|100|20" for level, gold and HP.
+QString captions(QWidget* form, std::initializer_list<const char*> labelNames);
+
+// Which buttons can be pressed, as "101" for the first and third.
+QString enabledMarks(QWidget* form, std::initializer_list<const char*> buttonNames);
 
 // Whether a picture box shows the picture graForm1 holds under a name.
 bool shows(QWidget* form, const char* pictureBoxName, const QString& pictureName);

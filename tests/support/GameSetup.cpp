@@ -1,6 +1,9 @@
 #include "support/GameSetup.h"
 
+#include "forms/Form2.h"
+#include "forms/Form3.h"
 #include "state/NewGame.h"
+#include "toolkit/FormRegistry.h"
 
 GameState heroAt(const std::string& location, const std::string& quadrant,
                  const std::string& position, Integer storyStage) {
@@ -13,4 +16,21 @@ GameState heroAt(const std::string& location, const std::string& quadrant,
     game.Position = position;
     game.StoryStage = storyStage;
     return game;
+}
+
+Form2& moveScreenOf(const GameState& hero) {
+    theGame() = hero;
+    return Show<Form2>();
+}
+
+Form2& moveScreenAt(const std::string& location, const std::string& quadrant,
+                    const std::string& position, Integer storyStage) {
+    return moveScreenOf(heroAt(location, quadrant, position, storyStage));
+}
+
+Form3* openBattle(const std::string& enemy, const GameState& hero) {
+    moveScreenOf(hero);
+    theGame().EnemyName = enemy;
+    Form3::open();
+    return Loaded<Form3>();
 }

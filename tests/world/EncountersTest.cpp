@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -18,78 +19,51 @@ GameState walkingIn(const std::string& location, const std::string& quadrant, In
 
 } // namespace
 
-// With a fresh count the first four steps in a dangerous place only count; the fifth fights.
-TEST(Encounters, theFifthCountedStepOpensAFight) {
+// The fifth counted step fights; the count carries over between places and pauses in town.
+TEST(Encounters, theFifthCountedStepOpensAFightWhereverItIsTaken) {
     GameState game = walkingIn("TrainingCenter", "Q1", StepsBetweenFights);
-    for (Integer left = 4; left >= 1; --left) {
+    for (Integer left = 4; left >= 2; --left) {
         EXPECT_FALSE(EncounterStep(game));
         EXPECT_EQ(game.StepsToFight, left);
     }
-    EXPECT_TRUE(EncounterStep(game));
-    EXPECT_EQ(game.StepsToFight, 0);
-    EXPECT_EQ(game.EnemyName, "Slime");
-}
-
-// The place and the quadrant decide the enemy; an unknown quadrant (only from an edited save
-// file) still opens the fight but leaves the enemy's name as it was.
-TEST(Encounters, thePlaceAndQuadrantChooseTheEnemy) {
-    struct Row {
-        const char* location;
-        const char* quadrant;
-        const char* enemy;
-    };
-    constexpr Row rows[] = {
-        {"TrainingCenter", "Q1", "Slime"},
-        {"TrainingCenter", "Q2", "Slime"},
-        {"TrainingCenter", "Q3", "Bat"},
-        {"TrainingCenter", "Q4", "Bat"},
-        {"BanditsCave", "Q1", "Bat"},
-        {"BanditsCave", "Q2", "BanditInTraining"},
-        {"BanditsCave", "Q3", "BanditInTraining"},
-        {"BanditsCave", "Q4", "Bandit"},
-        {"BanditsCave", "q4", "none yet"},
-    };
-    for (const Row& row : rows) {
-        GameState game = walkingIn(row.location, row.quadrant, 1);
-        EXPECT_TRUE(EncounterStep(game)) << row.location << " " << row.quadrant;
-        EXPECT_EQ(game.EnemyName, row.enemy) << row.location << " " << row.quadrant;
-    }
-}
-
-// Steps count only in the two dangerous places: the town (or a misspelt place) never counts
-// or fights, even at 0; a negative count never counts and never fights; at 0 in a dangerous
-// place every step fights and the count stays 0.
-TEST(Encounters, onlyPositiveCountsInDangerousPlacesCountDown) {
-    struct Row {
-        const char* location;
-        Integer steps, after;
-        bool fights;
-    };
-    constexpr Row rows[] = {
-        {"Farmin", 5, 5, false},        {"Farmin", 1, 1, false},
-        {"Farmin", 0, 0, false},        {"trainingcenter", 1, 1, false},
-        {"BanditsCave", -1, -1, false}, {"TrainingCenter", -32768, -32768, false},
-        {"BanditsCave", 0, 0, true},    {"TrainingCenter", 0, 0, true},
-        {"BanditsCave", 2, 1, false},
-    };
-    for (const Row& row : rows) {
-        GameState game = walkingIn(row.location, "Q1", row.steps);
-        EXPECT_EQ(EncounterStep(game), row.fights) << row.location << " " << row.steps;
-        EXPECT_EQ(game.StepsToFight, row.after) << row.location << " " << row.steps;
-    }
-}
-
-// The count carries over from one dangerous place to the other: after three steps in the
-// training center the second step in the cave fights.
-TEST(Encounters, theCountCarriesOverBetweenPlaces) {
-    GameState game = walkingIn("TrainingCenter", "Q3", StepsBetweenFights);
-    for (int step = 0; step < 3; ++step)
-        EncounterStep(game);
     game.Location = "Farmin";
     EXPECT_FALSE(EncounterStep(game));
     game.Location = "BanditsCave";
-    game.Quadrant = "Q4";
     EXPECT_FALSE(EncounterStep(game));
+    EXPECT_EQ(game.EnemyName, "none yet");
     EXPECT_TRUE(EncounterStep(game));
-    EXPECT_EQ(game.EnemyName, "Bandit");
+    EXPECT_EQ(game.StepsToFight, 0);
+    EXPECT_EQ(game.EnemyName, "Bat");
+}
+
+// Place and quadrant choose the enemy; a saved unknown quadrant fights the last enemy again.
+TEST(Encounters, thePlaceAndQuadrantChooseTheEnemy) {
+    const char* const rows[][3] = {{"TrainingCenter", "Q1", "Slime"},
+                                   {"TrainingCenter", "Q2", "Slime"},
+                                   {"TrainingCenter", "Q3", "Bat"},
+                                   {"TrainingCenter", "Q4", "Bat"},
+                                   {"BanditsCave", "Q1", "Bat"},
+                                   {"BanditsCave", "Q2", "BanditInTraining"},
+                                   {"BanditsCave", "Q3", "BanditInTraining"},
+                                   {"BanditsCave", "Q4", "Bandit"},
+                                   {"BanditsCave", "q4", "none yet"}};
+    for (const auto& [location, quadrant, enemy] : rows) {
+        GameState game = walkingIn(location, quadrant, 1);
+        EXPECT_TRUE(EncounterStep(game)) << location << " " << quadrant;
+        EXPECT_EQ(game.EnemyName, enemy) << location << " " << quadrant;
+    }
+}
+
+// Only positive counts in the two dangerous places count down; at 0 there every step fights.
+TEST(Encounters, onlyPositiveCountsInDangerousPlacesCountDown) {
+    const std::tuple<const char*, Integer, Integer, bool> rows[] = {{"Farmin", 1, 1, false},
+                                                                    {"Farmin", 0, 0, false},
+                                                                    {"trainingcenter", 1, 1, false},
+                                                                    {"BanditsCave", -1, -1, false},
+                                                                    {"BanditsCave", 0, 0, true}};
+    for (const auto& [location, steps, after, fights] : rows) {
+        GameState game = walkingIn(location, "Q1", steps);
+        EXPECT_EQ(EncounterStep(game), fights) << location << " " << steps;
+        EXPECT_EQ(game.StepsToFight, after) << location << " " << steps;
+    }
 }
