@@ -17,8 +17,8 @@ enum class TalkEffect {
 struct Talk {
     std::string words;
     TalkEffect effect = TalkEffect::None;
-    std::string enemy;        // for a fight
-    Integer storyFrom = 0;    // the stage this talk advances by one, or 0
+    std::string enemy;     // for a fight
+    Integer storyFrom = 0; // the stage this talk advances by one, or 0
 };
 
 // Runs the talk script of the screen named by Location and Quadrant against Position. Nobody
