@@ -11,7 +11,8 @@ install_missing "${build_packages[@]}" qt6-qpa-plugins
 # Set before building too: the build itself runs sanitized programs (test discovery, the icon
 # renderer), and they answer to the same rules.
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+ASAN_OPTIONS+=:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # Only leaks inside Qt's and the system's own libraries are suppressed; see the file.
 export LSAN_OPTIONS="suppressions=$(pwd)/scripts/lsan.supp:print_suppressions=0"
