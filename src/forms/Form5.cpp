@@ -103,10 +103,6 @@ void Form5::showCase() {
 
 void Form5::Command1_Click() {
     theGame().YourName = YouName->text().toStdString();
-    // A new game starts at the first stage of the story. Left at the closing stage of a loaded
-    // game, the story screen would tell the closing story and lead back to the title, and no
-    // new game could ever start.
-    theGame().StoryStage = 1;
     Show<Form4>();
     Unload<Form5>();
 }

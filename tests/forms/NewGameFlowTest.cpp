@@ -3,8 +3,12 @@
 #include "forms/Form4.h"
 #include "forms/Form5.h"
 #include "state/NewGame.h"
+#include "support/Files.h"
 #include "support/FormTest.h"
+#include "support/GameSetup.h"
 #include "support/ScriptedDialogs.h"
+
+#include <QTemporaryDir>
 
 namespace {
 
@@ -65,13 +69,13 @@ private slots:
                  QStringList{QString::fromStdString(kingsMessage(theGame().YourName))});
     }
 
-    // After any old game, even one at the closing stage one step before a fight, Continue
-    // tells the opening story; OK draws the first screen, then the king speaks, and only then
-    // do the figures show. The place readouts keep what the move screen's own load showed.
+    // After any old game, even one at the last stage of the story one step before a fight,
+    // Continue tells the opening story; OK draws the first screen, then the king speaks, and only
+    // then do the figures show. The place readouts keep what the move screen's own load showed.
     void okStartsTheGameInOrder() {
         ScriptedDialogs dialogs;
         GameState& old = theGame();
-        old.YourLevel = 3, old.YourGold = 250, old.StoryStage = ClosingStoryStage;
+        old.YourLevel = 3, old.YourGold = 250, old.StoryStage = 4;
         old.Location = "TrainingCenter", old.Quadrant = "Q1", old.Position = "x5y5";
         old.StepsToFight = 1;
         QString panelDuringMessage;
@@ -105,16 +109,26 @@ private slots:
         QCOMPARE(dialogs.messages, QStringList{QString::fromStdString(kingsMessage(""))});
     }
 
-    // At the last stage the story screen tells the closing story and OK leads to the title.
-    void closingStageTellsTheClosingStory() {
+    // A game saved at the closing stage shows the ending: after loading it, New Game tells the
+    // closing story and its OK leads back to the title, with nothing started.
+    void aGameAtTheClosingStageEndsWithTheClosingStory() {
+        QTemporaryDir folder;
         ScriptedDialogs dialogs;
-        theGame().StoryStage = ClosingStoryStage;
-        Form4& story = Show<Form4>();
-        QCOMPARE(caption(&story, "Label"), QString::fromStdString(closingStory()));
-        click(&story, "Command1");
+        const QString path = folder.filePath(QStringLiteral("ending.QSV"));
+        write(path, recordOf(heroAt("Farmin", "Q1", "x3y4", ClosingStoryStage)));
+        Show<Form1>();
+        loadFrom(dialogs, path);
+        click(Loaded<Form2>(), "Command2");
+        Form5& entry = openNameEntry();
+        click(&entry, "Command1");
+        Form4* story = Loaded<Form4>();
+        QCOMPARE(caption(story, "Label"), QString::fromStdString(closingStory()));
+        click(story, "Command1");
         QCOMPARE(visibleForms(), QStringList{"Form1"});
+        QCOMPARE(Loaded<Form2>(), nullptr);
         QVERIFY(dialogs.messages.isEmpty());
         QCOMPARE(theGame().StoryStage, ClosingStoryStage);
+        QCOMPARE(theGame().YourName, std::string("Hero"));
     }
 };
 
