@@ -6,7 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-install_missing "${build_packages[@]}" qt6-qpa-plugins
+# The whole suite runs here, the checks of the desktop entry and the metainfo included.
+install_missing "${build_packages[@]}" qt6-qpa-plugins "${desktop_check_packages[@]}"
 
 # Set before building too: the build itself runs sanitized programs (test discovery, the icon
 # renderer), and they answer to the same rules.

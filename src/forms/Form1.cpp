@@ -61,11 +61,7 @@ void Form1::Command2_Click() {
         return;
     }
     theGame() = record.game;
-    // Loading the move screen draws the screen and places the hero; placing him once more
-    // counts a second step, so a saved game close to a fight may open it at once.
-    Form2& moveScreen = Show<Form2>();
-    moveScreen.DrawCurrentScreen();
-    moveScreen.PlaceHero();
+    Form2::startLoadedGame();
     Unload<Form1>();
 }
 

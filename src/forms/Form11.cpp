@@ -1,6 +1,7 @@
 #include "forms/Form11.h"
 
 #include "forms/Form2.h"
+#include "menus/Catalogue.h"
 #include "menus/Shop.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormRegistry.h"
@@ -12,13 +13,9 @@
 
 namespace {
 
-// The count label of a row: "num" and the item's name in small letters without blanks, with
-// "Large" shortened to "l" ("numbread", "numlbread").
-QByteArray countLabelOf(const ShopItem& item) {
-    return "num" + text(item.name)
-                       .replace(QStringLiteral("Large "), QStringLiteral("L"))
-                       .toLower()
-                       .toLatin1();
+// A row's count label: "num" and the item's key in small letters ("numbread", "numlbread").
+QByteArray countLabelOf(const Item& item) {
+    return controlName("num", item.key).toLower();
 }
 
 } // namespace
@@ -31,13 +28,13 @@ Form11::Form11() : GameForm(GameCaption, 7560, 5415, Frame::Sizable) {
     for (const auto& [heading, left] : headings)
         addLabel(this, "", heading, {left, 720, 1095, 255});
     for (int row = 1; row <= 10; ++row) {
-        const ShopItem& item = shopItems()[std::size_t(row - 1)];
+        const Item& item = ::item(row);
         const int top = 1200 + 360 * (row - 1);
         addLabel(this, "", text(item.name), {240, top, 1095, 255});
         addLabel(this, "", QString::number(item.cost), {1560, top, 495, 255});
         describe(addLabel(this, countLabelOf(item).constData(), "", {2280, top, 855, 255}),
                  QStringLiteral("%1 held").arg(text(item.name)));
-        addLabel(this, "", text(item.description), {3360, top, 2415, 255});
+        addLabel(this, "", text(item.shopDescription), {3360, top, 2415, 255});
         const QByteArray name = "Command" + QByteArray::number(row);
         auto* buyButton =
             addButton(this, name.constData(), text(item.buyCaption), {6000, top, 1335, 255});
@@ -66,13 +63,11 @@ void Form11::buyClicked(int row) {
 }
 
 void Form11::showRow(int row) {
-    const ShopItem& item = shopItems()[std::size_t(row - 1)];
-    showNumber(this, countLabelOf(item).constData(), theGame().*item.count);
+    showNumber(this, countLabelOf(item(row)).constData(), theGame().*item(row).count);
     showNumber(this, "numgold", theGame().YourGold);
 }
 
 void Form11::Command11_Click() {
-    showNumber(&Load<Form2>(), "YourGold", theGame().YourGold);
-    Show<Form2>();
+    Form2::returnFromShop();
     Unload<Form11>();
 }

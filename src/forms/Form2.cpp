@@ -144,6 +144,64 @@ void Form2::buildStatusPanel() {
     describeHealth(this);
 }
 
+// The ways in. Each is the whole of what the move screen does when the player arrives for that
+// reason; nothing else draws on it or writes its labels from outside.
+
+// The move screen's own load draws the screen and places the hero; a loaded game then draws and
+// places him once more, so loading counts two steps and a game saved close to a fight may open
+// it at once.
+void Form2::startLoadedGame() {
+    Form2& screen = Show<Form2>();
+    screen.DrawCurrentScreen();
+    screen.PlaceHero();
+}
+
+// The step count starts afresh before the move screen loads: its load places the hero, which
+// counts a step, and with the count of the game before that could open that game's next fight.
+// After a lost battle the move screen is still loaded, hidden, and comes back without a load.
+void Form2::startNewGame() {
+    theGame().StepsToFight = StepsBetweenFights;
+    Show<Form2>().NewGameInitialiser();
+}
+
+// Travel draws the new screen and the hero but does not place him: no step is counted, and
+// the readouts keep naming the place left behind until the next step.
+void Form2::arriveBy(Destination destination) {
+    Form2& screen = Load<Form2>();
+    const Place arrival = arrivalAt(destination);
+    screen.DrawScreen(*findScreen(arrival.location, arrival.quadrant));
+    travelTo(theGame(), destination);
+    screen.drawHero(*cellOfKey(arrival.position));
+    Show<Form2>();
+}
+
+void Form2::returnFromTravelWindow() {
+    Show<Form2>();
+}
+
+// A won battle starts a new count towards the next fight and shows the whole status panel, as
+// the battle may have raised the level and paid gold.
+void Form2::returnFromBattle() {
+    theGame().StepsToFight = StepsBetweenFights;
+    Load<Form2>().showStatusPanel();
+    Show<Form2>();
+}
+
+void Form2::showMealEaten() {
+    fillHealthLabels(&Load<Form2>());
+}
+
+// The menu can only have changed HP and TP; level and gold are not shown again.
+void Form2::returnFromMenu() {
+    fillHealthLabels(&Load<Form2>());
+    Show<Form2>();
+}
+
+void Form2::returnFromShop() {
+    showNumber(&Load<Form2>(), "YourGold", theGame().YourGold);
+    Show<Form2>();
+}
+
 void Form2::Form_Load() {
     showStatusPanel();
     DrawCurrentScreen();
@@ -181,7 +239,7 @@ void Form2::Command8_Click() {
     case TalkEffect::None:
         return;
     case TalkEffect::Rest:
-        rest();
+        restAtTheInn();
         return;
     case TalkEffect::OpenShop:
         Show<Form11>();
@@ -193,14 +251,17 @@ void Form2::Command8_Click() {
     }
 }
 
-// The inn has refilled HP and TP and put the hero on the bed; the screen is drawn again.
-void Form2::rest() {
+// The inn has refilled HP and TP and put the hero on the bed; the screen is drawn again and the
+// hero placed, which counts as a step like any other.
+void Form2::restAtTheInn() {
     showNumber(this, "yourHP", theGame().YourHP);
     showNumber(this, "yourTP", theGame().YourTP);
     DrawCurrentScreen();
     PlaceHero();
 }
 
+// A step that is taken redraws the whole screen, which is what takes the hero's picture off
+// the cell he left.
 void Form2::walk(Direction direction) {
     switch (step(theGame(), direction)) {
     case StepResult::Blocked:
@@ -217,12 +278,21 @@ void Form2::walk(Direction direction) {
     }
 }
 
+// The screen named by Location and Quadrant; a pair that names no screen draws nothing and
+// leaves the walkability tables as they were.
 void Form2::DrawCurrentScreen() {
     if (const Screen* screen = findScreen(theGame().Location, theGame().Quadrant))
         DrawScreen(*screen);
 }
 
+// Drawing a screen also decides where the hero may step next: its walkability tables replace
+// those of the screen before.
 void Form2::DrawScreen(const Screen& screen) {
+    showScreen(screen);
+    loadScreenTables(theGame(), screen);
+}
+
+void Form2::showScreen(const Screen& screen) {
     const EdgeBars bars = edgeBarsOf(screen.quadrant);
     graleft->setPicture(edgeBar(bars.left));
     graup->setPicture(edgeBar(bars.up));
@@ -231,33 +301,45 @@ void Form2::DrawScreen(const Screen& screen) {
     for (int row = 1; row <= 10; ++row)
         for (int column = 1; column <= 10; ++column)
             cell({row, column})->setPicture(tilePicture(screen.tile(row, column)));
-    loadScreenTables(theGame(), screen);
 }
 
+// Placing the hero is more than drawing him: it counts a step towards the next fight, which may
+// open the battle before the readouts say where he is.
 void Form2::PlaceHero() {
-    GameState& game = theGame();
-    if (const auto at = cellOfKey(game.Position))
+    if (const auto at = cellOfKey(theGame().Position))
         drawHero(*at);
-    // A fight opens on its own window and the move screen goes on showing where the hero is.
-    if (EncounterStep(game))
-        Form3::open();
-    Label4->setText(text(game.Position));
-    Label7->setText(text(game.Quadrant));
-    town->setText(text(game.Location));
+    countStep();
+    showWhereHeroIs();
 }
 
 void Form2::drawHero(Cell at) {
     cell(at)->setPicture(pictureNamed("graYou"));
 }
 
+// The battle opens on its own window and hides this one; the move screen goes on as it was.
+void Form2::countStep() {
+    if (EncounterStep(theGame()))
+        Form3::open();
+}
+
+void Form2::showWhereHeroIs() {
+    const GameState& game = theGame();
+    Label4->setText(text(game.Position));
+    Label7->setText(text(game.Quadrant));
+    town->setText(text(game.Location));
+}
+
 PictureBox* Form2::cell(Cell at) const {
     return cells_[std::size_t(10 * (at.row - 1) + at.column - 1)];
 }
 
+// The first screen and the hero on it come before the king speaks, the starting figures reach
+// the status panel only after his words, and the hero is not placed: the readouts keep what
+// they showed until his first step.
 void Form2::NewGameInitialiser() {
     GameState& game = theGame();
-    DrawScreen(*findScreen("Farmin", "Q1"));
-    drawHero({3, 4});
+    DrawScreen(*findScreen(StartingPlace.location, StartingPlace.quadrant));
+    drawHero(*cellOfKey(StartingPlace.position));
     MsgBox(text(kingsMessage(game.YourName)));
     writeStartingFigures(game);
     showStatusPanel();
@@ -267,9 +349,5 @@ void Form2::NewGameInitialiser() {
 void Form2::showStatusPanel() {
     showNumber(this, "YourLevel", theGame().YourLevel);
     showNumber(this, "YourGold", theGame().YourGold);
-    showHealth();
-}
-
-void Form2::showHealth() {
-    ::showHealth(this);
+    fillHealthLabels(this);
 }

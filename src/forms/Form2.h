@@ -3,6 +3,7 @@
 #include "state/GameState.h"
 #include "toolkit/GameForm.h"
 #include "world/Movement.h"
+#include "world/Travel.h"
 
 #include <array>
 
@@ -14,10 +15,30 @@ struct Screen;
 // The move screen: the 10 by 10 picture grid of the screen the hero is on, the edge bars, the
 // arrows, and the status panel. Its labels are display copies: they are written only at the
 // moments the game names, so a label may show an older figure until then.
+//
+// Other windows bring the player here only through the entry points below, one for each reason
+// to arrive; each is the whole sequence of what the move screen does then, in the game's order.
 class Form2 : public GameForm {
     Q_OBJECT
 public:
     Form2();
+
+    // A saved game has just been read into the record.
+    static void startLoadedGame();
+    // The story's OK: a new game, after the name entry or after a lost battle.
+    static void startNewGame();
+    // A place chosen on the travel window.
+    static void arriveBy(Destination destination);
+    // The travel window closed without a choice.
+    static void returnFromTravelWindow();
+    // END BATTLE after a won battle.
+    static void returnFromBattle();
+    // Food eaten on the status page, while the move screen waits hidden.
+    static void showMealEaten();
+    // Quit (or the close box) on either menu page.
+    static void returnFromMenu();
+    // Done (or the close box) in the shop.
+    static void returnFromShop();
 
     void Form_Load() override;
     void Command1_Click(); // Save
@@ -29,24 +50,6 @@ public:
     void Command7_Click(); // Menu
     void Command8_Click(); // Talk
 
-    // Draws the screen named by Location and Quadrant; a pair that names no screen draws nothing.
-    void DrawCurrentScreen();
-    // Draws one screen: the edge bars, all 100 cells, then its walkability tables.
-    void DrawScreen(const Screen& screen);
-    // Puts the hero's picture on his cell and shows where he is.
-    void PlaceHero();
-    // Puts the hero's picture on a cell without placing him: no readouts change.
-    void drawHero(Cell cell);
-
-    // The start of a new game, run once the move screen is on show: the first screen, the
-    // king's words, then the starting figures on the status panel.
-    void NewGameInitialiser();
-
-    // Level, gold, HP, maximum HP, TP and maximum TP, in this order.
-    void showStatusPanel();
-    // HP, maximum HP, TP and maximum TP: what the menu pages can change.
-    void showHealth();
-
 protected:
     void closeBoxPressed() override { Command2_Click(); }
 
@@ -55,7 +58,17 @@ private:
     void buildButtons();
     void buildStatusPanel();
     void walk(Direction direction);
-    void rest();
+    void restAtTheInn();
+
+    void DrawCurrentScreen();
+    void DrawScreen(const Screen& screen);
+    void showScreen(const Screen& screen);
+    void PlaceHero();
+    void drawHero(Cell cell);
+    void countStep();
+    void showWhereHeroIs();
+    void NewGameInitialiser();
+    void showStatusPanel();
     PictureBox* cell(Cell at) const;
 
     std::array<PictureBox*, 100> cells_{};

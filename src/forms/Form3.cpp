@@ -5,7 +5,6 @@
 #include "forms/Form2.h"
 #include "forms/Form4.h"
 #include "forms/HealthLabels.h"
-#include "state/NewGame.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormRegistry.h"
 #include "toolkit/Keys.h"
@@ -97,7 +96,7 @@ void Form3::Form_Load() {
     ClearList();
     // HP and TP are shown as the battle opens and after each hit of the enemy, so a winning
     // action leaves them as they were; the level only as the battle opens.
-    showHealth(this);
+    fillHealthLabels(this);
     showNumber(this, "lblLevel", theGame().YourLevel);
     const Enemy* enemy = WhatEnemy(theGame());
     if (!enemy) {
@@ -143,7 +142,7 @@ void Form3::EnemyAttack() {
     }
     info_[2]->setText(text(hit.message));
     ClearList();
-    showHealth(this);
+    fillHealthLabels(this);
     enableList(false);
 }
 
@@ -176,10 +175,7 @@ void Form3::YouAreDead() {
 }
 
 void Form3::Command1_Click() {
-    theGame().StepsToFight = StepsBetweenFights;
-    Form2& moveScreen = Load<Form2>();
-    moveScreen.showStatusPanel();
-    Show<Form2>();
+    Form2::returnFromBattle();
     Unload<Form3>();
 }
 

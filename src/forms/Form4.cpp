@@ -36,9 +36,6 @@ void Form4::Command1_Click() {
         Unload<Form4>();
         return;
     }
-    // The move screen's load places the hero, which counts a step: with the count of the game
-    // before, a new game could open that game's next fight. A new game starts a fresh count.
-    theGame().StepsToFight = StepsBetweenFights;
-    Show<Form2>().NewGameInitialiser();
+    Form2::startNewGame();
     Unload<Form4>();
 }

@@ -4,6 +4,7 @@
 #include "forms/Form2.h"
 #include "forms/Form7.h"
 #include "forms/HealthLabels.h"
+#include "menus/Catalogue.h"
 #include "menus/Food.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormRegistry.h"
@@ -15,26 +16,10 @@
 
 namespace {
 
-// The rows of the item table. Only the five foods can be used here; the rest work in battle.
-struct ItemRow {
-    const char* name;
-    const char* description;
-    const char* countLabel;
-    Integer GameState::*count;
-};
-
-constexpr ItemRow itemRows[] = {
-    {"Bread", "10 HP gain to You", "lblBread", &GameState::NumBread},
-    {"Large Bread", "20 HP gain to You", "lblLBread", &GameState::NumLBread},
-    {"Fruit", "10 TP gain to You", "lblFruit", &GameState::NumFruit},
-    {"Large Fruit", "20 TP gain to You", "lblLFruit", &GameState::NumLFruit},
-    {"Chocolate", "Full Restore to HP & TP", "lblChocolate", &GameState::NumChocolate},
-    {"Mace", "10 AT gain to You during battle", "lblMace", &GameState::NumMace},
-    {"Helmet", "10 DE gain to You during battle", "lblHelmet", &GameState::NumHelmet},
-    {"Shoes", "10 SE gain to You during battle", "lblShoes", &GameState::NumShoes},
-    {"Boomerang", "20 Damage to Ememy, during battle", "lblBoomerang", &GameState::NumBoomerang},
-    {"Bomb", "50 Damage to Ememy, during battle", "lblBomb", &GameState::NumBomb},
-};
+// An item row's count label: "lbl" and the item's key ("lblBread", "lblLBread").
+QByteArray countLabelOf(const Item& item) {
+    return controlName("lbl", item.key);
+}
 
 // A figure and its level's nominal value, as "10/10".
 QString pair(Integer value, Integer nominal) {
@@ -90,18 +75,19 @@ void Form6::buildItemTable() {
         {"NAME:", 240}, {"Description:", 1440}, {"Number:", 4200}, {"Use ", 5040}};
     for (const auto& [heading, left] : headings)
         addLabel(this, "", heading, {left, 2160, 975, 255});
-    for (int row = 0; row < 10; ++row) {
-        const ItemRow& item = itemRows[row];
-        const int top = 2640 + 360 * row;
-        addLabel(this, "", item.name, {240, top, 975, 255});
-        addLabel(this, "", item.description, {1440, top, 2535, 255});
-        describe(addLabel(this, item.countLabel, "", {4200, top, 615, 255}),
-                 QStringLiteral("%1 held").arg(QLatin1String(item.name)));
-        const QByteArray name = "Command" + QByteArray::number(row + 1);
+    // Only food can be eaten here; equipment and weapons are for battle.
+    for (int row = 1; row <= 10; ++row) {
+        const Item& item = ::item(row);
+        const int top = 2640 + 360 * (row - 1);
+        addLabel(this, "", text(item.name), {240, top, 975, 255});
+        addLabel(this, "", text(item.menuDescription), {1440, top, 2535, 255});
+        describe(addLabel(this, countLabelOf(item).constData(), "", {4200, top, 615, 255}),
+                 QStringLiteral("%1 held").arg(text(item.name)));
+        const QByteArray name = "Command" + QByteArray::number(row);
         auto* use = addButton(this, name.constData(), "Use", {5040, top, 615, 255});
-        describe(use, QStringLiteral("Use %1").arg(QLatin1String(item.name)));
-        if (row < FoodCount)
-            connect(use, &QPushButton::clicked, this, [this, row] { useFood(row + 1); });
+        describe(use, QStringLiteral("Use %1").arg(text(item.name)));
+        if (item.meal != Meal::None)
+            connect(use, &QPushButton::clicked, this, [this, row] { useFood(row); });
         else
             use->setEnabled(false);
     }
@@ -111,7 +97,7 @@ void Form6::buildItemTable() {
 
 void Form6::Form_Load() {
     const GameState& game = theGame();
-    showHealth(this);
+    fillHealthLabels(this);
     showNumber(this, "lblLevel", game.YourLevel);
     showNumber(this, "lblGold", game.YourGold);
     showText(this, "lblName", text(game.YourName));
@@ -119,8 +105,8 @@ void Form6::Form_Load() {
     showText(this, "lblDE", pair(game.YourDE, game.YourMaxDE));
     showText(this, "lblSE", pair(game.YourSE, game.YourMaxSE));
     showText(this, "lblSP", pair(game.YourSP, game.YourMaxSP));
-    for (const ItemRow& item : itemRows)
-        showNumber(this, item.countLabel, game.*item.count);
+    for (const Item& item : items())
+        showNumber(this, countLabelOf(item).constData(), game.*item.count);
     showNumber(this, "neededex", experienceNeeded(game.YourLevel));
     showNumber(this, "lblex", game.YourEX);
 }
@@ -133,10 +119,9 @@ void Form6::useFood(int row) {
     if (!lack.empty())
         MsgBox(text(lack));
     eat(game, row);
-    const ItemRow& item = itemRows[row - 1];
-    showNumber(this, item.countLabel, game.*item.count);
-    showHealth(this);
-    Load<Form2>().showHealth();
+    showNumber(this, countLabelOf(item(row)).constData(), game.*item(row).count);
+    fillHealthLabels(this);
+    Form2::showMealEaten();
 }
 
 void Form6::Command12_Click() {

@@ -4,7 +4,6 @@
 #include "toolkit/FormRegistry.h"
 #include "toolkit/Keys.h"
 #include "toolkit/Widgets.h"
-#include "world/Screens.h"
 
 #include <QPushButton>
 
@@ -34,19 +33,12 @@ void Form8::Form_Load() {
     findChild<QPushButton*>("BanditsCave")->setEnabled(choices.banditsCave);
 }
 
-// Travel does not place the hero: the readouts keep the place left behind until the next
-// step, and no step is counted.
 void Form8::goTo(Destination destination) {
-    const Arrival arrival = arrivalAt(destination);
-    Form2& moveScreen = Load<Form2>();
-    moveScreen.DrawScreen(*findScreen(arrival.location, arrival.quadrant));
-    travelTo(theGame(), destination);
-    moveScreen.drawHero(*cellOfKey(arrival.position));
-    Show<Form2>();
+    Form2::arriveBy(destination);
     Unload<Form8>();
 }
 
 void Form8::closeBoxPressed() {
-    Show<Form2>();
+    Form2::returnFromTravelWindow();
     Unload<Form8>();
 }

@@ -14,7 +14,7 @@ void describeHealth(QWidget* form) {
         describe(form->findChild<QWidget*>(QLatin1String(label)), QString::fromLatin1(meaning));
 }
 
-void showHealth(QWidget* form) {
+void fillHealthLabels(QWidget* form) {
     const GameState& game = theGame();
     showNumber(form, "yourHP", game.YourHP);
     showNumber(form, "yourMaxHP", game.YourMaxHP);

@@ -4,6 +4,6 @@ class QWidget;
 
 // The move screen, the battle screen and the status page all show HP and TP with their maxima
 // in four labels of the same names: yourHP, yourMaxHP, yourTP, yourMaxTP.
-void showHealth(QWidget* form);
+void fillHealthLabels(QWidget* form);
 // Tells screen readers what the four labels mean.
 void describeHealth(QWidget* form);

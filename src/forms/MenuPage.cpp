@@ -7,7 +7,6 @@ MenuPage::MenuPage(int clientWidthTwips, int clientHeightTwips)
     : GameForm(GameCaption, clientWidthTwips, clientHeightTwips, Frame::Fixed) {}
 
 void MenuPage::leaveMenu() {
-    Load<Form2>().showHealth();
-    Show<Form2>();
+    Form2::returnFromMenu();
     FormRegistry::unload(objectName());
 }

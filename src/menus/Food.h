@@ -4,9 +4,8 @@
 
 #include <string>
 
-// The five foods the status page can use outside battle, rows 1..5: Bread, Large Bread, Fruit,
-// Large Fruit, Chocolate.
-constexpr int FoodCount = 5;
+// Eating on the status page, outside battle. Rows are the item rows 1 to 10; the first five
+// are the foods (Bread, Large Bread, Fruit, Large Fruit, Chocolate) and only they can be eaten.
 
 // The message to show before eating when none of the food is held ("You do not have any
 // bread"), or an empty string.

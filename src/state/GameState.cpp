@@ -13,3 +13,9 @@ GameState& theGame() {
     static GameState game;
     return game;
 }
+
+void putHeroAt(GameState& game, const Place& place) {
+    game.Location = place.location;
+    game.Quadrant = place.quadrant;
+    game.Position = place.position;
+}

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // Every figure of the game is a 16-bit signed number, and every flag a 16-bit number holding
 // -1 for true and 0 for false; readers test a flag for exactly -1.
@@ -107,6 +108,15 @@ struct GameState {
 
     bool operator==(const GameState&) const = default;
 };
+
+// Where the hero stands: a place ("Farmin", "TrainingCenter", "BanditsCave"), a quadrant of its
+// screens ("Q1" to "Q4") and a cell key ("x3y4").
+struct Place {
+    std::string_view location;
+    std::string_view quadrant;
+    std::string_view position;
+};
+void putHeroAt(GameState& game, const Place& place);
 
 // The record the windows share; rules take a GameState& so tests can use their own.
 GameState& theGame();

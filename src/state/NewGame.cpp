@@ -1,20 +1,6 @@
 #include "state/NewGame.h"
 
-#include <initializer_list>
-#include <string_view>
-
-namespace {
-
-// The texts are told piece by piece; joining them adds nothing between the pieces, so the
-// blanks (and their absence) are exactly those the pieces carry.
-std::string joined(std::initializer_list<std::string_view> pieces) {
-    std::string text;
-    for (const std::string_view piece : pieces)
-        text += piece;
-    return text;
-}
-
-} // namespace
+#include "state/Words.h"
 
 std::string openingStory() {
     return joined({"A 100 years ago, ", "a man and his 3 friends ", "defeated the Evilons. ",
@@ -60,9 +46,7 @@ void writeStartingFigures(GameState& game) {
 }
 
 void writeStartingPlace(GameState& game) {
-    game.Location = "Farmin";
-    game.Position = "x3y4";
-    game.Quadrant = "Q1";
+    putHeroAt(game, StartingPlace);
     game.StoryStage = 1;
     game.StepsToFight = StepsBetweenFights;
     game.YourEX = 0;

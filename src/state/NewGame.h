@@ -16,6 +16,9 @@ constexpr Integer StepsBetweenFights = 5;
 // tells the closing story and leads back to the title.
 constexpr Integer ClosingStoryStage = 50;
 
+// Where every game starts: in the town, inside the hero's house.
+constexpr Place StartingPlace{"Farmin", "Q1", "x3y4"};
+
 // The new game writes its values in two steps around the king's message: first the hero's
 // starting figures, items and techniques (everything but experience, place, story stage and
 // step count), then, after the status panel shows them, the place, story stage, step count and

@@ -1,6 +1,5 @@
 #include "toolkit/GameForm.h"
 
-#include "forms/graForm1.h"
 #include "toolkit/Twips.h"
 #include "toolkit/Widgets.h"
 
@@ -25,7 +24,6 @@ Qt::WindowFlags frameFlags(Frame frame) {
 GameForm::GameForm(const QString& caption, int clientWidthTwips, int clientHeightTwips, Frame frame)
     : QWidget(nullptr, frameFlags(frame)) {
     setWindowTitle(caption);
-    setWindowIcon(graForm1::instance().icon());
     setFont(layoutFont(FontFamily::Sans, 8));
     const QSize client(twipsToPixels(clientWidthTwips), twipsToPixels(clientHeightTwips));
     if (frame == Frame::Sizable)

@@ -1,25 +1,14 @@
 #include "world/Talk.h"
 
+#include "state/Words.h"
+
 #include <algorithm>
 #include <string_view>
 
 namespace {
 
-// Stands where a person's words hold the hero's name.
-struct HeroName {};
-constexpr HeroName YourName;
-
-// Words are joined from their pieces with nothing added: an empty name leaves the pieces on
-// either side of it touching.
-struct Words {
-    constexpr explicit Words(std::string_view text) : before(text) {}
-    constexpr Words(std::string_view before, HeroName, std::string_view after = {})
-        : before(before), withName(true), after(after) {}
-
-    std::string_view before;
-    bool withName = false;
-    std::string_view after;
-};
+// Where people's words hold the hero's name.
+constexpr NameSlot YourName;
 
 // One list of a screen's script: whoever stands beside these cells hears the hero there.
 struct Script {
@@ -87,14 +76,6 @@ bool holds(std::string_view cells, std::string_view position) {
     return false;
 }
 
-std::string spoken(const Words& words, const std::string& name) {
-    std::string text(words.before);
-    if (words.withName)
-        text += name;
-    text += words.after;
-    return text;
-}
-
 } // namespace
 
 // A talk that moves the story on does its deed only when the story moves: the leader shows his
@@ -105,7 +86,7 @@ std::optional<Talk> hear(const GameState& game) {
             !holds(script.cells, game.Position))
             continue;
         const bool deedDone = script.storyFrom == 0 || game.StoryStage == script.storyFrom;
-        return Talk{.words = spoken(script.words, game.YourName),
+        return Talk{.words = script.words.around(game.YourName),
                     .effect = deedDone ? script.effect : TalkEffect::None,
                     .enemy = std::string(deedDone ? script.enemy : ""),
                     .storyFrom = script.storyFrom};

@@ -9,7 +9,7 @@ TravelChoices travelChoices(Integer storyStage) {
             .banditsCave = known && storyStage >= 3};
 }
 
-Arrival arrivalAt(Destination destination) {
+Place arrivalAt(Destination destination) {
     switch (destination) {
     case Destination::Farmin:
         return {"Farmin", "Q3", "x10y8"};
@@ -22,8 +22,5 @@ Arrival arrivalAt(Destination destination) {
 }
 
 void travelTo(GameState& game, Destination destination) {
-    const Arrival arrival = arrivalAt(destination);
-    game.Location = arrival.location;
-    game.Quadrant = arrival.quadrant;
-    game.Position = arrival.position;
+    putHeroAt(game, arrivalAt(destination));
 }

@@ -2,8 +2,6 @@
 
 #include "state/GameState.h"
 
-#include <string_view>
-
 // The places the travel window offers.
 enum class Destination { Farmin, TrainingCenter, BanditsCave };
 
@@ -17,12 +15,7 @@ struct TravelChoices {
 TravelChoices travelChoices(Integer storyStage);
 
 // Where the hero arrives at each place.
-struct Arrival {
-    std::string_view location;
-    std::string_view quadrant;
-    std::string_view position;
-};
-Arrival arrivalAt(Destination destination);
+Place arrivalAt(Destination destination);
 
 // Puts the hero at the arrival cell of a place: Location, Quadrant and Position.
 void travelTo(GameState& game, Destination destination);

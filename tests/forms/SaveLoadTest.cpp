@@ -2,46 +2,15 @@
 #include "forms/Form2.h"
 #include "forms/Form3.h"
 #include "state/SaveRecord.h"
+#include "support/Files.h"
 #include "support/FormTest.h"
 #include "support/GameSetup.h"
 #include "support/Playthrough.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QDir>
-#include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
-
-namespace {
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-QByteArray recordOf(const GameState& game) {
-    return QByteArray::fromStdString(formatSaveRecord(game));
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-// "Save" on the move screen, answering the dialog with a path (an empty one cancels).
-void saveAs(ScriptedDialogs& dialogs, const QString& path) {
-    dialogs.fileAnswers << path;
-    click(Loaded<Form2>(), "Command1");
-}
-
-// "Load Game" on the title, answering the dialog with a path.
-void loadFrom(ScriptedDialogs& dialogs, const QString& path) {
-    dialogs.fileAnswers << path;
-    click(Loaded<Form1>(), "Command2");
-}
-
-} // namespace
 
 class SaveLoadTest : public QObject {
     Q_OBJECT

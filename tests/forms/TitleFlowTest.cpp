@@ -2,6 +2,7 @@
 #include "forms/Form10.h"
 #include "forms/Form12.h"
 #include "forms/Form9.h"
+#include "forms/Startup.h"
 #include "forms/frmAbout.h"
 #include "forms/graForm1.h"
 #include "menus/HelpPages.h"
@@ -89,8 +90,9 @@ private slots:
         QCOMPARE(visibleForms(), QStringList{"Form1"});
     }
 
-    // Every window carries the game's icon.
+    // Every window carries the game's icon, which the program sets before its first window.
     void everyWindowCarriesTheGameIcon() {
+        prepareApplication();
         const QImage icon = graForm1::instance().icon().pixmap(32, 32).toImage();
         QCOMPARE(Load<Form10>().windowIcon().pixmap(32, 32).toImage(), icon);
     }

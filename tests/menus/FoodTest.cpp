@@ -5,6 +5,9 @@
 
 namespace {
 
+// The foods are the first rows of the item table.
+constexpr int FoodCount = 5;
+
 // A hero at HP and TP of 20 most, holding `count` of every food.
 GameState hero(Integer HP, Integer TP, Integer count) {
     GameState game;

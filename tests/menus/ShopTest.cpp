@@ -1,5 +1,7 @@
 #include "menus/Shop.h"
 
+#include "menus/Catalogue.h"
+
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -60,7 +62,7 @@ TEST(Shop, refusalsAreToldInOrderAndOnlyAFullCountIsFull) {
     };
     for (const auto& c : refused) {
         GameState game = withGold(c.gold);
-        game.*shopItems()[std::size_t(c.row - 1)].count = c.count;
+        game.*item(c.row).count = c.count;
         const GameState before = game;
         EXPECT_EQ(buy(game, c.row), c.messages) << c.row << " " << c.count;
         EXPECT_EQ(game, before) << c.row << " " << c.count;

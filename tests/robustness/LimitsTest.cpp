@@ -1,10 +1,13 @@
+#include "forms/Form1.h"
 #include "forms/Form11.h"
 #include "forms/Form3.h"
 #include "forms/Form4.h"
 #include "forms/Form5.h"
 #include "forms/Form6.h"
-#include "menus/Shop.h"
-#include "robustness/Helpers.h"
+#include "menus/Catalogue.h"
+#include "support/Files.h"
+#include "support/GameSetup.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QTemporaryDir>
 
@@ -58,7 +61,7 @@ private slots:
                                            "numboomerang", "numbomb"};
         for (int row = 1; row <= 10; ++row) {
             unloadEverything();
-            const ShopItem& item = shopItems()[std::size_t(row - 1)];
+            const Item& item = ::item(row);
             GameState hero = heroAt("Farmin", "Q4", "x7y2");
             hero.YourGold = 32767;
             hero.*item.count = 9998;

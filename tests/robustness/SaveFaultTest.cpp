@@ -1,5 +1,8 @@
-#include "robustness/Helpers.h"
+#include "forms/Form1.h"
 #include "state/SaveRecord.h"
+#include "support/Files.h"
+#include "support/GameSetup.h"
+#include "support/ScriptedDialogs.h"
 #include "toolkit/SaveFiles.h"
 
 #include <QTemporaryDir>

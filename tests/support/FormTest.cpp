@@ -1,8 +1,5 @@
 #include "support/FormTest.h"
 
-#include "forms/graForm1.h"
-#include "toolkit/Widgets.h"
-
 #include <QCoreApplication>
 #include <QLabel>
 
@@ -55,10 +52,4 @@ QString enabledMarks(QWidget* form, std::initializer_list<const char*> buttonNam
         marks += button && button->isEnabled() ? '1' : '0';
     }
     return marks;
-}
-
-bool shows(QWidget* form, const char* pictureBoxName, const QString& pictureName) {
-    auto* box = control<PictureBox>(form, pictureBoxName);
-    const QPixmap& expected = graForm1::instance().picture(pictureName);
-    return box && !expected.isNull() && box->picture().cacheKey() == expected.cacheKey();
 }

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <initializer_list>
 
-// Helpers shared by the window tests: find controls by their control names and click them as a
-// player would, and let unloaded windows really go.
+// Helpers shared by the window tests, the toolkit's own included: find controls by their control
+// names and click them as a player would, and let unloaded windows really go.
 
 // Processes the deletions that unloading leaves for the event loop.
 void settle();
@@ -40,6 +40,3 @@ QString captions(QWidget* form, std::initializer_list<const char*> labelNames);
 
 // Which buttons can be pressed, as "101" for the first and third.
 QString enabledMarks(QWidget* form, std::initializer_list<const char*> buttonNames);
-
-// Whether a picture box shows the picture graForm1 holds under a name.
-bool shows(QWidget* form, const char* pictureBoxName, const QString& pictureName);

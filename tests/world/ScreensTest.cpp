@@ -104,11 +104,11 @@ TEST(Screens, facingEdgesAgreeAndEveryCrossingLandsOnAnOpenCell) {
 TEST(Screens, cellsWhereTheHeroIsPutAreOpenExceptTheInnBed) {
     GameState newGame;
     writeStartingPlace(newGame);
-    std::vector<Arrival> placements = {{newGame.Location, newGame.Quadrant, newGame.Position}};
+    std::vector<Place> placements = {{newGame.Location, newGame.Quadrant, newGame.Position}};
     for (const Destination place :
          {Destination::Farmin, Destination::TrainingCenter, Destination::BanditsCave})
         placements.push_back(arrivalAt(place));
-    for (const Arrival& at : placements) {
+    for (const Place& at : placements) {
         const Cell cell = cellOfKey(at.position).value();
         EXPECT_TRUE(isOpen(findScreen(at.location, at.quadrant)->tile(cell.row, cell.column)))
             << at.location << " " << at.quadrant << " " << at.position;
