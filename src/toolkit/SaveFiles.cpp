@@ -8,9 +8,6 @@
 
 namespace {
 
-// A record with a name of many thousand letters is still far below this.
-constexpr qint64 LargestSaveFile = 1024 * 1024;
-
 // After the rename, the folder's entry must reach the disk too, or a power cut could bring
 // back the old file. By then the new file is in place and whole, so a folder that cannot be
 // synced (some file systems refuse) does not make the save a failure.
@@ -25,6 +22,18 @@ void syncFolderOf(const QString& path) {
 
 } // namespace
 
+// A write the file system cuts short (a full disk, a file size limit) reports no error; the
+// next write of the rest does, and that is what tells the player why.
+QString writeWhole(QIODevice& device, const std::string& record) {
+    for (qint64 written = 0; written < qint64(record.size());) {
+        const qint64 more = device.write(record.data() + written, qint64(record.size()) - written);
+        if (more <= 0)
+            return device.errorString();
+        written += more;
+    }
+    return QString();
+}
+
 QString writeSaveFile(const QString& path, const std::string& record) {
     if (QFileInfo(path).isDir())
         return QStringLiteral("the name chosen is a folder");
@@ -33,16 +42,9 @@ QString writeSaveFile(const QString& path, const std::string& record) {
     // commit() does not check.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    // A write the file system cuts short (a full disk, a file size limit) reports no error;
-    // the next write of the rest does, and that is what tells the player why.
-    for (qint64 written = 0; written < qint64(record.size());) {
-        const qint64 more = file.write(record.data() + written, qint64(record.size()) - written);
-        if (more <= 0) {
-            const QString problem = file.errorString();
-            file.cancelWriting();
-            return problem;
-        }
-        written += more;
+    if (const QString problem = writeWhole(file, record); !problem.isEmpty()) {
+        file.cancelWriting();
+        return problem;
     }
     // The bytes must be on the disk before the rename makes them the save; Qt 6.4's commit()
     // would rename even when its own sync failed.

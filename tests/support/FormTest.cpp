@@ -37,19 +37,3 @@ QString caption(QWidget* form, const char* labelName) {
     auto* label = control<QLabel>(form, labelName);
     return label ? label->text() : QStringLiteral("<no label>");
 }
-
-QString captions(QWidget* form, std::initializer_list<const char*> labelNames) {
-    QStringList shown;
-    for (const char* name : labelNames)
-        shown << caption(form, name);
-    return shown.join('|');
-}
-
-QString enabledMarks(QWidget* form, std::initializer_list<const char*> buttonNames) {
-    QString marks;
-    for (const char* name : buttonNames) {
-        auto* button = control<QPushButton>(form, name);
-        marks += button && button->isEnabled() ? '1' : '0';
-    }
-    return marks;
-}

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QString>
 #include <QTest>
-#include <initializer_list>
 
 // Helpers shared by the window tests, the toolkit's own included: find controls by their control
 // names and click them as a player would, and let unloaded windows really go.
@@ -34,9 +33,3 @@ void pressCloseBox(QWidget* form);
 
 // The caption of a label of a form.
 QString caption(QWidget* form, const char* labelName);
-
-// The captions of several labels, joined by '|': "1|100|20" for level, gold and HP.
-QString captions(QWidget* form, std::initializer_list<const char*> labelNames);
-
-// Which buttons can be pressed, as "101" for the first and third.
-QString enabledMarks(QWidget* form, std::initializer_list<const char*> buttonNames);

@@ -1,6 +1,9 @@
 // The picture form: the art reads without a slip, and its pictures can be told apart.
 
+#include "forms/Form10.h"
+#include "forms/Startup.h"
 #include "forms/graForm1.h"
+#include "toolkit/FormRegistry.h"
 
 #include <QImage>
 #include <QRegularExpression>
@@ -27,7 +30,7 @@ const QStringList tileNames = {"gra001", "gra002", "gra003", "gra004", "gra007",
 
 } // namespace
 
-class graForm1Test : public QObject {
+class PicturesTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -50,7 +53,14 @@ private slots:
                 QVERIFY2(imageOf(tileNames[i]) != imageOf(tileNames[j]),
                          qPrintable(tileNames[i] + " == " + tileNames[j]));
     }
+
+    // Every window carries the game's icon, which the program sets before its first window.
+    void everyWindowCarriesTheGameIcon() {
+        prepareApplication();
+        QCOMPARE(Load<Form10>().windowIcon().pixmap(32, 32).toImage(),
+                 graForm1::instance().icon().pixmap(32, 32).toImage());
+    }
 };
 
-QTEST_MAIN(graForm1Test)
-#include "graForm1Test.moc"
+QTEST_MAIN(PicturesTest)
+#include "PicturesTest.moc"
