@@ -1,12 +1,24 @@
-#include "forms/Form1.h"
 #include "forms/Startup.h"
-#include "toolkit/FormRegistry.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("quillmar"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    // The command line is read before the application exists, so that --help and --version
+    // answer even where no window can be opened.
+    QStringList arguments;
+    for (int argument = 0; argument < argc; ++argument)
+        arguments << QString::fromLocal8Bit(argv[argument]);
+    const Start start = readCommandLine(arguments);
+    std::fputs(qPrintable(start.output), stdout);
+    if (!start.mistake.isEmpty())
+        std::fprintf(stderr, "quillmar: %s\n", qPrintable(start.mistake));
+    if (start.exitStatus >= 0)
+        return start.exitStatus;
     QApplication app(argc, argv);
     prepareApplication();
-    Show<Form1>();
+    showTitle(start.savedGame);
     return QApplication::exec();
 }

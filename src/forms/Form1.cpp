@@ -47,12 +47,14 @@ void Form1::Command1_Click() {
     Unload<Form1>();
 }
 
+void Form1::Command2_Click() {
+    if (const QString path = ShowOpen(SaveFileFilter); !path.isEmpty())
+        loadGame(path);
+}
+
 // The whole file is read and checked before the game changes: a file that does not read
 // leaves the game and the title as they were.
-void Form1::Command2_Click() {
-    const QString path = ShowOpen(SaveFileFilter);
-    if (path.isEmpty())
-        return;
+void Form1::loadGame(const QString& path) {
     const SaveFileRead file = readSaveFile(path);
     const SaveRecordRead record = file.ok ? readSaveRecord(file.text, theGame()) : SaveRecordRead{};
     if (!record.ok) {

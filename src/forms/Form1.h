@@ -12,6 +12,8 @@ public:
 
     void Command1_Click(); // New Game
     void Command2_Click(); // Load Game
+    // Loads a saved game as Load Game does once the file is chosen.
+    void loadGame(const QString& path);
     void Command3_Click(); // About
     void Command4_Click(); // Help
     void Command5_Click(); // Quit

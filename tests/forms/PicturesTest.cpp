@@ -1,9 +1,6 @@
 // The picture form: the art reads without a slip, and its pictures can be told apart.
 
-#include "forms/Form10.h"
-#include "forms/Startup.h"
 #include "forms/graForm1.h"
-#include "toolkit/FormRegistry.h"
 
 #include <QImage>
 #include <QRegularExpression>
@@ -52,13 +49,6 @@ private slots:
             for (qsizetype j = i + 1; j < tileNames.size(); ++j)
                 QVERIFY2(imageOf(tileNames[i]) != imageOf(tileNames[j]),
                          qPrintable(tileNames[i] + " == " + tileNames[j]));
-    }
-
-    // Every window carries the game's icon, which the program sets before its first window.
-    void everyWindowCarriesTheGameIcon() {
-        prepareApplication();
-        QCOMPARE(Load<Form10>().windowIcon().pixmap(32, 32).toImage(),
-                 graForm1::instance().icon().pixmap(32, 32).toImage());
     }
 };
 
