@@ -10,6 +10,7 @@
 #include <cctype>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 namespace {
 
