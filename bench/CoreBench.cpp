@@ -135,12 +135,12 @@ void saveRecordBaseline(benchmark::State& state) {
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::RegisterBenchmark("step", stepDecision);
-    benchmark::RegisterBenchmark("step_baseline", stepBaseline);
-    benchmark::RegisterBenchmark("battle_turn", battleTurn);
-    benchmark::RegisterBenchmark("battle_turn_baseline", battleTurnBaseline);
-    benchmark::RegisterBenchmark("save_record", saveRecord);
-    benchmark::RegisterBenchmark("save_record_baseline", saveRecordBaseline);
+    timedBenchmark("step", stepDecision);
+    timedBenchmark("step_baseline", stepBaseline);
+    timedBenchmark("battle_turn", battleTurn);
+    timedBenchmark("battle_turn_baseline", battleTurnBaseline);
+    timedBenchmark("save_record", saveRecord);
+    timedBenchmark("save_record_baseline", saveRecordBaseline);
     return runWithTargets(
         argc, argv,
         {{"step decision (core step())", "step", "step_baseline"},

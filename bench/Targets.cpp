@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
+#include <set>
 #include <unistd.h>
 
 namespace {
@@ -26,16 +27,17 @@ public:
         ConsoleReporter::ReportRuns(runs);
     }
 
+    // A benchmark that failed in any of its runs has no figure.
     Seconds seconds(const std::string& name) const {
         const auto found = seconds_.find(name);
-        return found == seconds_.end() ? Seconds{} : found->second;
+        return found == seconds_.end() || failed_.count(name) ? Seconds{} : found->second;
     }
 
 private:
     void keep(const Run& run) {
         const std::string& name = run.run_name.function_name;
         if (run.error_occurred) {
-            seconds_[name] = {};
+            failed_.insert(name);
             return;
         }
         const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
@@ -44,13 +46,14 @@ private:
         if (!median && medians_.count(name))
             return;
         if (median)
-            medians_[name] = true;
+            medians_.insert(name);
         const double unit = benchmark::GetTimeUnitMultiplier(run.time_unit);
         seconds_[name] = {run.GetAdjustedCPUTime() / unit, run.GetAdjustedRealTime() / unit};
     }
 
     std::map<std::string, Seconds> seconds_;
-    std::map<std::string, bool> medians_;
+    std::set<std::string> medians_;
+    std::set<std::string> failed_;
 };
 
 // A time in the unit that reads best.
@@ -67,33 +70,29 @@ std::string readable(double seconds) {
     return text;
 }
 
-// "target <= 3, met": the target and whether the figure met it.
-std::string targetText(const char* relation, double limit, const char* unit, double figure) {
+// The verdict on a ratio, judged as measured, not as printed: "target <= 3, met".
+std::string targetText(double limit, double ratio) {
     if (limit <= 0)
         return "no target";
     char text[64];
-    std::snprintf(text, sizeof text, "target %s %g%s, %s", relation, limit, unit,
-                  figure <= limit ? "met" : "MISSED");
+    std::snprintf(text, sizeof text, "target <= %g, %s", limit, ratio <= limit ? "met" : "MISSED");
     return text;
 }
 
-void report(const Target& target, const KeepingReporter& kept) {
+// Prints the target's line of figures; false when it was missed or could not be measured.
+bool report(const Target& target, const KeepingReporter& kept) {
     const Seconds game = kept.seconds(target.game);
-    const Seconds baseline =
-        target.baseline.empty() ? Seconds{1, 1} : kept.seconds(target.baseline);
-    if (game.cpu < 0 || baseline.cpu <= 0) {
+    const Seconds baseline = kept.seconds(target.baseline);
+    if (game.cpu <= 0 || baseline.cpu <= 0) {
         std::printf("not measured: %s\n", target.what.c_str());
-    } else if (target.baseline.empty()) {
-        std::printf("time %s (%s): %s; real time %s\n", readable(game.cpu).c_str(),
-                    targetText("<", target.limit, " s", game.cpu).c_str(), target.what.c_str(),
-                    readable(game.real).c_str());
-    } else {
-        const double ratio = game.cpu / baseline.cpu;
-        std::printf("ratio %.2f (%s): %s; game %s, baseline %s; real-time ratio %.2f\n", ratio,
-                    targetText("<=", target.limit, "", ratio).c_str(), target.what.c_str(),
-                    readable(game.cpu).c_str(), readable(baseline.cpu).c_str(),
-                    game.real / baseline.real);
+        return false;
     }
+    const double ratio = game.cpu / baseline.cpu;
+    std::printf("ratio %.3f (%s): %s; game %s, baseline %s; real-time ratio %.3f\n", ratio,
+                targetText(target.limit, ratio).c_str(), target.what.c_str(),
+                readable(game.cpu).c_str(), readable(baseline.cpu).c_str(),
+                game.real / baseline.real);
+    return target.limit <= 0 || ratio <= target.limit;
 }
 
 } // namespace
@@ -105,7 +104,8 @@ int runWithTargets(int argc, char** argv, const std::vector<Target>& targets) {
     KeepingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
+    bool allMet = true;
     for (const Target& target : targets)
-        report(target, reporter);
-    return 0;
+        allMet = report(target, reporter) && allMet;
+    return allMet ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 // Draws every picture of graForm1 with its name under it into one PNG, so that the art can be
-// looked at as a whole: contact_sheet OUT.png (run with QT_QPA_PLATFORM=offscreen).
+// looked at as a whole: contact_sheet OUT.png [NAME...] (run with QT_QPA_PLATFORM=offscreen).
+// With names, only those pictures are drawn, in that order: a before-and-after pair of a few.
 // Pictures are doubled without smoothing, so each pixel of the art shows as a 2 x 2 block.
 
 #include "forms/graForm1.h"
@@ -43,21 +44,22 @@ int layOut(const QStringList& names, const QFontMetrics& font, QList<QPoint>& pl
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: contact_sheet OUT.png\n";
+    if (argc < 2) {
+        QTextStream(stderr) << "usage: contact_sheet OUT.png [NAME...]\n";
         return 2;
     }
     const graForm1& form = graForm1::instance();
+    const QStringList names = argc > 2 ? QGuiApplication::arguments().mid(2) : form.names();
     const QFontMetrics font(QGuiApplication::font());
     QList<QPoint> places;
-    QImage sheet(sheetWidth, layOut(form.names(), font, places), QImage::Format_RGB32);
+    QImage sheet(sheetWidth, layOut(names, font, places), QImage::Format_RGB32);
     // A mid grey, so that white and black pictures both show their edges.
     sheet.fill(QColor(0x80, 0x80, 0x80));
     QPainter painter(&sheet);
-    for (qsizetype i = 0; i < form.names().size(); ++i) {
-        const QPixmap picture = enlarged(form.picture(form.names()[i]));
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QPixmap picture = enlarged(form.picture(names[i]));
         painter.drawPixmap(places[i], picture);
-        painter.drawText(places[i] + QPoint(0, picture.height() + font.ascent()), form.names()[i]);
+        painter.drawText(places[i] + QPoint(0, picture.height() + font.ascent()), names[i]);
     }
     painter.end();
     if (!sheet.save(QString::fromLocal8Bit(argv[1]))) {

@@ -1,19 +1,23 @@
 #pragma once
 
-#include <QHash>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+class ArtBook;
 
 // The hidden picture form: every picture the screens show, looked up by its control name
-// ("gra001", "graYou", "CanGo", ...). Pictures are drawn once, on first use, from the pixel art
-// in forms/art, and shared from then on; no screen builds a picture of its own.
+// ("gra001", "graYou", "CanGo", ...), from the pixel art in forms/art. A picture costs nothing
+// until a window first asks for it: only then is it drawn and enlarged, and it is shared from
+// then on; no screen builds a picture of its own.
 class graForm1 {
 public:
     static const graForm1& instance();
 
     // The picture held under a catalogue name; a null pixmap for a name that holds none.
+    // The reference stays valid, and the picture the same, for the rest of the run.
     const QPixmap& picture(const QString& name) const;
 
     // Every name that holds a picture, in catalogue order (tiles, hero, edge bars, icon, logo).
@@ -24,7 +28,7 @@ public:
 
 private:
     graForm1();
-    QStringList names_;
-    QHash<QString, QPixmap> pictures_;
-    QIcon icon_;
+    ~graForm1();
+    std::unique_ptr<ArtBook> art_;
+    mutable QIcon icon_;
 };
