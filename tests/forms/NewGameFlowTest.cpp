@@ -78,7 +78,7 @@ private slots:
         dialogs.whileMessageOpen = [&](const QString&) { panelDuringMessage = statusPanel(); };
         Form5& entry = openNameEntry();
         click(&entry, "Command1");
-        QCOMPARE(caption(Loaded<Form4>(), "Label"), QString::fromStdString(" " + openingStory()));
+        QCOMPARE(caption(Loaded<Form4>(), "Label"), ' ' + QString::fromStdString(openingStory()));
         click(Loaded<Form4>(), "Command1");
 
         QCOMPARE(panelDuringMessage, QStringLiteral("3|250|0|0|0|0"));
