@@ -20,8 +20,9 @@ install_missing() {
 build_packages=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
     libbenchmark-dev fonts-dejavu-core fonts-liberation2)
 
-# What the tests of the desktop entry and the metainfo run besides.
-desktop_check_packages=(desktop-file-utils appstream)
+# What the tests of the desktop entry, the metainfo and the saved games' type run besides.
+desktop_check_packages=(desktop-file-utils appstream shared-mime-info xdg-utils
+    libfile-mimeinfo-perl)
 
 # Configures the build folder DIR with the further cmake arguments. Where we work, a warning
 # fails the build.
