@@ -1,9 +1,11 @@
 # Installs the build into a fresh prefix and checks that a desktop would find the game there:
 # the executable, the desktop entry, an icon of every size (and of that size), the metainfo,
-# and that the three name each other the same way.
-#   cmake -D BUILD_DIR=... -D PREFIX=... -D APP_ID=... -D ICON_SIZES="16;22;..." -P CheckInstall.cmake
+# the saved games' type and the manual page, and that the first three name each other the
+# same way.
+#   cmake -D BUILD_DIR=... -D PREFIX=... -D BINDIR=bin -D APP_ID=... -D ICON_SIZES="16;22;..."
+#         -P CheckInstall.cmake
 
-foreach(var BUILD_DIR PREFIX APP_ID ICON_SIZES)
+foreach(var BUILD_DIR PREFIX BINDIR APP_ID ICON_SIZES)
     if(NOT DEFINED ${var})
         message(FATAL_ERROR "CheckInstall.cmake needs -D ${var}=...")
     endif()
@@ -29,9 +31,11 @@ endmacro()
 
 set(desktop_entry share/applications/${APP_ID}.desktop)
 set(metainfo share/metainfo/${APP_ID}.metainfo.xml)
-require(bin/quillmar)
+require(${BINDIR}/quillmar)
 require(${desktop_entry})
 require(${metainfo})
+require(share/mime/packages/${APP_ID}.xml)
+require(share/man/man6/quillmar.6)
 
 # A PNG states its width and height as two 32-bit numbers from byte 16 on.
 foreach(size IN LISTS ICON_SIZES)

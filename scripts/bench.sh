@@ -9,10 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 install_missing "${build_packages[@]}" qt6-qpa-plugins hyperfine time valgrind
-# GCC 12 at -O3 reports a false -Wrestrict inside std::string (GCC bug 105651), which
-# -Werror would turn into a failed build; the warning says nothing about our code.
-cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQUILLMAR_BENCHMARKS=ON \
-    -DCMAKE_CXX_FLAGS=-Wno-restrict >/dev/null
+configure build-bench -DCMAKE_BUILD_TYPE=Release -DQUILLMAR_BENCHMARKS=ON
 programs=(bench_core bench_move_step bench_playthrough)
 cmake --build build-bench --parallel "$(nproc)" --target "${programs[@]}" startup_game startup_minimal
 export QT_QPA_PLATFORM=offscreen

@@ -20,12 +20,20 @@ install_missing() {
 build_packages=(cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
     libbenchmark-dev fonts-dejavu-core fonts-liberation2)
 
-# What the tests of the desktop entry and the metainfo run besides.
-desktop_check_packages=(desktop-file-utils appstream)
+# What the tests of the desktop entry, the metainfo and the saved games' type run besides.
+desktop_check_packages=(desktop-file-utils appstream shared-mime-info xdg-utils
+    libfile-mimeinfo-perl)
 
-# Configures (once) and builds build/ with every core in use; arguments go to the build, such
-# as "--target NAME" to build only what a script needs.
+# Configures the build folder DIR with the further cmake arguments. Where we work, a warning
+# fails the build.
+configure() {
+    cmake -S . -B "$1" -DQUILLMAR_WERROR=ON "${@:2}" >/dev/null
+}
+
+# Configures and builds build/ with every core in use; arguments go to the build, such as
+# "--target NAME" to build only what a script needs. QUILLMAR_BUILD_TYPE picks another build
+# type than RelWithDebInfo.
 build_game() {
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    configure build -DCMAKE_BUILD_TYPE="${QUILLMAR_BUILD_TYPE:-RelWithDebInfo}"
     cmake --build build --parallel "$(nproc)" "$@"
 }

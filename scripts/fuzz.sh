@@ -9,8 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 install_missing "${build_packages[@]}" clang libclang-rt-14-dev
-cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DQUILLMAR_FUZZ=ON >/dev/null
+configure build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DQUILLMAR_FUZZ=ON
 cmake --build build-fuzz --target save_record_fuzzer --parallel "$(nproc)"
 
 if [ "${1:-}" = "--ctest" ]; then

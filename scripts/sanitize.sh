@@ -20,7 +20,7 @@ export LSAN_OPTIONS="suppressions=$(pwd)/scripts/lsan.supp:print_suppressions=0"
 
 # Unoptimised, with assertions: it compiles in two thirds of the time, and the optimiser cannot
 # remove the faulty access the sanitizers are looking for.
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLMAR_SANITIZE=ON >/dev/null
+configure build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLMAR_SANITIZE=ON
 cmake --build build-sanitize --parallel "$(nproc)"
 ctest --test-dir build-sanitize --output-on-failure --timeout 300 -j "$(nproc)"
 

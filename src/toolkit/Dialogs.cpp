@@ -3,11 +3,24 @@
 #include "toolkit/FormRegistry.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace {
+
+const QString lastFolderKey = QStringLiteral("dialogs/lastFolder");
+
+// The game's own settings, named here so that they do not depend on what the start-up code
+// tells the application about itself.
+class GameSettings : public QSettings {
+public:
+    GameSettings() : QSettings(QStringLiteral("Lantern Oak Studio"), QStringLiteral("Quillmar")) {}
+};
 
 class DesktopDialogs : public DialogProvider {
 public:
@@ -17,12 +30,18 @@ public:
         box.exec();
     }
     QString askFileToOpen(QWidget* parent, const QString& filter) override {
-        return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+        const QString path =
+            QFileDialog::getOpenFileName(parent, QString(), dialogStartFolder(), filter);
+        rememberDialogFolder(path);
+        return path;
     }
     QString askFileToSave(QWidget* parent, const QString& filter) override {
         // No overwrite question: saving over a file of the same name replaces it.
-        return QFileDialog::getSaveFileName(parent, QString(), QString(), filter, nullptr,
-                                            QFileDialog::DontConfirmOverwrite);
+        const QString path =
+            QFileDialog::getSaveFileName(parent, QString(), dialogStartFolder(), filter, nullptr,
+                                         QFileDialog::DontConfirmOverwrite);
+        rememberDialogFolder(path);
+        return path;
     }
     void quit() override {
         quitting_ = true;
@@ -71,6 +90,19 @@ QString qtFileFilter(const QString& gameFilter) {
         entries << (description.endsWith(ending) ? description : description + ' ' + ending);
     }
     return entries.join(QStringLiteral(";;"));
+}
+
+QString dialogStartFolder() {
+    const QString last = GameSettings().value(lastFolderKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void rememberDialogFolder(const QString& chosenPath) {
+    if (!chosenPath.isEmpty())
+        GameSettings().setValue(lastFolderKey, QFileInfo(chosenPath).absolutePath());
 }
 
 void EndProgram() {

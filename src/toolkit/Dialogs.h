@@ -32,6 +32,13 @@ QString ShowOpen(const QString& gameFilter);
 QString ShowSave(const QString& gameFilter);
 QString qtFileFilter(const QString& gameFilter);
 
+// Where the desktop's file dialogs open: the folder of the file last chosen in either of them,
+// kept in the player's settings, or the documents folder (home when there is none) the first
+// time and whenever that folder has gone.
+QString dialogStartFolder();
+// Keeps the folder of a chosen file for the next dialog; an empty path (a cancel) keeps the last.
+void rememberDialogFolder(const QString& chosenPath);
+
 // Closes every window at once and stops the program. A handler that may have ended the
 // program asks ProgramEnded() before it opens anything more.
 void EndProgram();
