@@ -53,15 +53,16 @@ Form2::Form2() : GameForm(GameCaption, 7380, 7095, Frame::Fixed) {
 }
 
 void Form2::buildGrid() {
+    grid_ = new QWidget(this);
+    place(grid_, {1200, 600, 4815, 4815});
     for (int row = 1; row <= 10; ++row)
         for (int column = 1; column <= 10; ++column) {
             const QByteArray name = QStringLiteral("map%1%2")
                                         .arg(row, 2, 10, QLatin1Char('0'))
                                         .arg(column, 2, 10, QLatin1Char('0'))
                                         .toLatin1();
-            PictureBox* cell =
-                addPicture(this, name.constData(),
-                           {1200 + 480 * (column - 1), 600 + 480 * (row - 1), 495, 495});
+            PictureBox* cell = addPicture(grid_, name.constData(),
+                                          {480 * (column - 1), 480 * (row - 1), 495, 495});
             nameForScreenReaders(cell, QStringLiteral("Map row %1 column %2").arg(row).arg(column));
             cells_[std::size_t(10 * (row - 1) + column - 1)] = cell;
         }
@@ -298,9 +299,12 @@ void Form2::showScreen(const Screen& screen) {
     graup->setPicture(edgeBar(bars.up));
     graright->setPicture(edgeBar(bars.right));
     gradown->setPicture(edgeBar(bars.down));
+    // The grid is repainted once as a whole, not as a hundred boxes, each of which the window
+    // would have to fit in with its overlapping neighbours.
     for (int row = 1; row <= 10; ++row)
         for (int column = 1; column <= 10; ++column)
-            cell({row, column})->setPicture(tilePicture(screen.tile(row, column)));
+            cell({row, column})->setPicture(tilePicture(screen.tile(row, column)), false);
+    grid_->update();
 }
 
 // Placing the hero is more than drawing him: it counts a step towards the next fight, which may

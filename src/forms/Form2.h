@@ -71,6 +71,7 @@ private:
     void showStatusPanel();
     PictureBox* cell(Cell at) const;
 
+    QWidget* grid_;
     std::array<PictureBox*, 100> cells_{};
     PictureBox* graup;
     PictureBox* gradown;

@@ -13,7 +13,9 @@ class PictureBox : public QWidget {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent);
-    void setPicture(const QPixmap& picture);
+    // Shows another picture. A caller that changes many boxes at once may leave the repaint to
+    // itself and repaint them together.
+    void setPicture(const QPixmap& picture, bool repaint = true);
     const QPixmap& picture() const { return picture_; }
 
 protected:
