@@ -286,22 +286,18 @@ QByteArray recordOf(const GameState& game) {
 // by the entrance to the cave; west along the straw, round the guard of the bottom left screen,
 // up into the top left, east into the leader's hall and up to him. The story moves on at the
 // townsman, the greeter and the leader.
-// clang-format off
+constexpr char route[] =
+    "title | Form1.Command1 | Form5.Command30 | Form5.Command2 | Form5.Command40 | "
+    "Form5.Command15 | Form5.Command15 | Form5.Command1 | Form4.Command1 | "
+    "told: ...Good Luck, Ann | walk DDDD L | Form2.Command8 | game.StoryStage: 2 | walk LL L | "
+    "Form8.TrainingCenter | game.Position: x10y1 | walk UUUU | Form2.Command8 | "
+    "game.StoryStage: 3 | train | game.YourAT: 19 | game.HasStrike: -1 | walk DDDD D | "
+    "Form8.BanditsCave | walk UUUUU LLLLLLL L | game.Quadrant: Q3 | "
+    "walk L DDDD LL UUUUUU LLLLL UU U | game.Quadrant: Q1 | walk U RR UU R UUUU RRR DDD RR R | "
+    "game.Quadrant: Q2 | walk RRRR | game.Position: x6y5 | Form2.Command8 | game.StoryStage: 4 | "
+    "fight | shown Form10 | gone Form2 | gone Form3 | Form10.Command1 | shown Form1";
+
 const QStringList& winningRoute() {
-    static const QStringList route = {
-        "title", "Form1.Command1", "Form5.Command30", "Form5.Command2", "Form5.Command40",
-        "Form5.Command15", "Form5.Command15", "Form5.Command1", "Form4.Command1",
-        "told: ...Good Luck, Ann",
-        "walk DDDD L", "Form2.Command8", "game.StoryStage: 2",
-        "walk LL L", "Form8.TrainingCenter", "game.Position: x10y1",
-        "walk UUUU", "Form2.Command8", "game.StoryStage: 3",
-        "train", "game.YourAT: 19", "game.HasStrike: -1",
-        "walk DDDD D", "Form8.BanditsCave",
-        "walk UUUUU LLLLLLL L", "game.Quadrant: Q3",
-        "walk L DDDD LL UUUUUU LLLLL UU U", "game.Quadrant: Q1",
-        "walk U RR UU R UUUU RRR DDD RR R", "game.Quadrant: Q2",
-        "walk RRRR", "game.Position: x6y5", "Form2.Command8", "game.StoryStage: 4",
-        "fight", "shown Form10", "gone Form2", "gone Form3", "Form10.Command1", "shown Form1"};
-    return route;
+    static const QStringList steps = QString::fromLatin1(route).split(QStringLiteral(" | "));
+    return steps;
 }
-// clang-format on
