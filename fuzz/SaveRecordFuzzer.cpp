@@ -36,7 +36,7 @@ std::vector<std::string_view> fieldsOf(std::string_view text) {
     return fields;
 }
 
-// A taken field says what the writer wrote, or the same whole number with leading zeros.
+// A taken field says what the writer wrote, or the same whole number with zeros ("007", "-0").
 bool sameField(std::string_view taken, std::string_view written) {
     const auto number = [](std::string_view text) -> std::optional<long long> {
         long long value = 0;

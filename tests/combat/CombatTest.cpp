@@ -163,8 +163,7 @@ TEST(Levels, eachEnemyIsAsStrongAsItPays) {
     }
 }
 
-// A victory pays (up to 32767) and grants one level at most, at 20, 30, 40 and 50 EX; beating
-// the leader, or a name outside the roster, pays nothing, and the leader ends the game.
+// A win pays (up to 32767) and one level at most, at 20, 30, 40 or 50 EX; the leader pays nothing.
 TEST(Levels, aVictoryPaysAndGrantsAtMostOneLevel) {
     // The enemy; level, EX and gold before; and after.
     const std::tuple<std::string, Integer, Integer, Integer, Integer, Integer, Integer> wins[] = {
