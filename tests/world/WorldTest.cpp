@@ -167,19 +167,19 @@ TEST(Talk, everyPersonIsHeardOnlyFromBesideHimAndDoesHisOwnDeed) {
         std::tuple(1, 1, 3)); // one inn, one shop and three guards
 }
 
-// The advice, the greeting and the leader move the story on from 1, 2 and 3 only.
+// The advice, the greeting and the leader move the story on from 1, 2 and 3 only; guards fight.
 TEST(Talk, theStoryAdvancesOnlyFromTheStageJustBelow) {
     const Place advice{"Farmin", "Q1", "x9y3"}, greeting{"TrainingCenter", "Q4", "x6y2"},
-        leader{"BanditsCave", "Q2", "x6y7"};
+        leader{"BanditsCave", "Q2", "x6y7"}, guard{"BanditsCave", "Q4", "x10y8"};
     GameState game = newHero("Ann");
     EXPECT_EQ(hear(game)->words, "Good luck, Ann"); // a new hero stands beside the townswoman
     std::string story;
-    for (const Place& teller :
-         {greeting, leader, advice, advice, leader, greeting, greeting, leader, leader, advice}) {
+    for (const Place& teller : {greeting, leader, guard, advice, advice, leader, greeting, greeting,
+                                leader, leader, advice}) {
         putHeroAt(game, teller);
         game.EnemyName = "";
         afterWords(game, hear(game).value());
         story += std::to_string(game.StoryStage) + game.EnemyName + " ";
     }
-    EXPECT_EQ(story, "1 1 2 2 2 3 3 4LeaderOfBandits 4 4 "); // he fights only at that step
+    EXPECT_EQ(story, "1 1 1Bandit 2 2 2 3 3 4LeaderOfBandits 4 4 "); // the leader only then
 }
