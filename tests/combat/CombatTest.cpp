@@ -4,10 +4,22 @@
 #include "menus/Catalogue.h"
 #include "state/RulesTesting.h"
 
+#include <algorithm>
+#include <cctype>
+#include <charconv>
 #include <gtest/gtest.h>
 #include <tuple>
 
 namespace {
+
+// The whole numbers a text names, in order: "AT+2 HP+3" names 2 and 3.
+std::vector<int> numbersIn(std::string_view text) {
+    std::vector<int> numbers;
+    const char *at = text.data(), *const end = at + text.size();
+    while ((at = std::find_if(at, end, [](unsigned char c) { return std::isdigit(c); })) != end)
+        at = std::from_chars(at, end, numbers.emplace_back()).ptr;
+    return numbers;
+}
 
 // A new hero with HP and TP 100 of 1000, as the battle screen opens.
 GameState fighting(const std::string& enemy) {
@@ -17,11 +29,6 @@ GameState fighting(const std::string& enemy) {
     WhatEnemy(game);
     startBattle(game);
     return game;
-}
-
-// The TP a technique spends: what its caption says, but 2 more for the two doubles.
-int costOf(int button) {
-    return numbersIn(technique(button).listCaption).at(0) + (button == 4 || button == 5 ? 2 : 0);
 }
 
 // The six figures a level-up raises, in the order its gains line names them, then their maxima.
@@ -38,7 +45,9 @@ TEST(Battle, everyListButtonDoesWhatItsLineSays) {
     for (const ListMode mode : {ListMode::Items, ListMode::Techniques})
         for (int button = 1; button <= 10; ++button) {
             const bool isItem = mode == ListMode::Items;
-            const Integer cost = Integer(costOf(button));
+            // A technique spends what its caption says, but the two doubles 2 more.
+            const int cost = numbersIn(technique(button).listCaption).at(0) +
+                             (button == 4 || button == 5 ? 2 : 0);
             BattleFields battle;
             // Enabled while one is held, or while learned (its flag exactly -1) and paid for.
             const auto shown = [&](Integer held, Integer TP, Flag learned) {
@@ -48,11 +57,11 @@ TEST(Battle, everyListButtonDoesWhatItsLineSays) {
                 return (isItem ? showItems(game, battle)
                                : showTechniques(game, battle))[button - 1];
             };
-            EXPECT_TRUE(shown(1, cost, True).enabled);
+            EXPECT_TRUE(shown(1, Integer(cost), True).enabled);
             EXPECT_FALSE(shown(0, Integer(cost - 1), True).enabled);
-            EXPECT_EQ(shown(1, cost, 1).enabled, isItem);
+            EXPECT_EQ(shown(1, Integer(cost), 1).enabled, isItem);
             if (button == 4) { // a label and its count; the double slash costs more than it says
-                EXPECT_EQ(shown(1, cost, True).caption,
+                EXPECT_EQ(shown(1, Integer(cost), True).caption,
                           isItem ? "L Fruit * 1" : "Dou. Slash -10TP");
             }
             const auto press = [&](int enemyHP, GameState game = fighting("Slime")) {
@@ -77,10 +86,10 @@ TEST(Battle, everyListButtonDoesWhatItsLineSays) {
             EXPECT_FALSE(action.won || press(says("damage") + 1).first.won);
             EXPECT_EQ(press(says("damage")).first.won, says("damage") > 0);
             // The pages tell the same number, but the nuke's, which has always said 100 for 50.
-            const std::string_view told[] = {item(button).menuDescription,
-                                             item(button).shopDescription,
-                                             technique(button).pageDescription};
-            for (const std::string_view text : isItem ? std::span(told, 2) : std::span(told + 2, 1))
+            const std::string_view page = technique(button).pageDescription;
+            for (const std::string_view text :
+                 isItem ? std::array{item(button).menuDescription, item(button).shopDescription}
+                        : std::array{page, page})
                 for (const int number : numbersIn(text))
                     EXPECT_EQ(number, button == 10 && !isItem ? 100 : amount) << text;
             if (button == 9 && isItem) { // the enemy's name in its place, and the line's own blank
@@ -89,8 +98,8 @@ TEST(Battle, everyListButtonDoesWhatItsLineSays) {
         }
 }
 
-// A blow is AT minus DE (twice DE on defence), at least 1; a side falls at 0 HP, not at 1.
-TEST(Battle, eachBlowHitsAtLeastOneAndFellsAtZero) {
+// A blow is AT minus DE (twice DE on defence), at least 1, and never wraps; 0 HP falls, 1 not.
+TEST(Battle, eachBlowHitsAtLeastOneNeverWrapsAndFellsAtZero) {
     const auto turn = [](const std::string& enemy, Integer AT, Integer HP) {
         GameState game = fighting(enemy);
         game.BattleAT = AT, game.BattleDE = 4, game.YourHP = HP; // no AT: the hero defends
@@ -107,42 +116,36 @@ TEST(Battle, eachBlowHitsAtLeastOneAndFellsAtZero) {
     EXPECT_EQ(turn("Bandit", 3, 4),
               "You attack the Bandit for 1 damage, Bandit attacks you for 4, dead at 0");
     EXPECT_EQ(turn("Bandit", 0, 20), "You Defend, Bandit attacks you for 1, at 19");
-}
-
-// Figures stop at the 16-bit ends: a wrapped doubled defence would let the enemy hit for 30000.
-TEST(Battle, figuresStopAtTheSixteenBitLimits) {
+    // Figures stop at the 16-bit ends: a wrapped doubled defence would let the enemy hit 30000.
     GameState game = fighting("LeaderOfBandits");
     game.BattleAT = 32767, game.BattleDE = 20000, game.YourHP = 32760, game.YourMaxHP = 32767;
+    game.EnemyHP = -32760;
     BattleFields battle{.listMode = ListMode::Items};
-    useListButton(game, battle, 6);
-    useListButton(game, battle, 1);
-    EXPECT_EQ(game.BattleAT, 32767);
-    EXPECT_EQ(game.YourHP, 32767);
+    for (const int button : {6, 1, 10}) // a mace, a bread and a bomb
+        useListButton(game, battle, button);
+    EXPECT_EQ(std::vector({game.BattleAT, game.YourHP, game.EnemyHP}),
+              std::vector<Integer>({32767, 32767, -32768}));
     defend(game, battle);
     EXPECT_EQ(EnemyAttack(game, battle).damage, 1);
-    game.EnemyHP = -32760;
-    EXPECT_TRUE(useListButton(game, battle, 10).won);
-    EXPECT_EQ(game.EnemyHP, -32768);
 }
 
 // Each level-up gains what its line says, each figure at its maximum; SLASH at 2, STRIKE at 5.
 TEST(Levels, eachLevelUpGainsWhatItsLineSays) {
     std::string (*const levelUps[])(GameState&) = {LevelUp2, LevelUp3, LevelUp4, LevelUp5};
     GameState game = newHero();
+    std::vector<int> top = figures(game);
+    game.YourHP = 10, game.YourTP = 0, game.YourMaxAT = 99; // gains add to HP, maxima are set
     for (int i = 0; i < 4; ++i) {
         std::vector<int> expected = figures(game);
         const std::string line = levelUps[i](game);
         for (std::size_t k = 0; k < 6; ++k)
-            expected[k + 6] = expected[k] += numbersIn(line).at(k);
+            expected[k] += numbersIn(line).at(k),
+                expected[k + 6] = top[k + 6] += numbersIn(line)[k];
         EXPECT_EQ(figures(game), expected) << line;
         EXPECT_EQ(game.YourLevel, i + 2);
         EXPECT_EQ(std::pair(game.HasSlash, game.HasStrike), std::pair(True, i == 3 ? True : False));
     }
-    EXPECT_EQ(figures(game), (std::vector{19, 15, 16, 15, 35, 35, 19, 15, 16, 15, 35, 35}));
-    game = newHero(); // HP and TP gains are added, no refill; the maxima are simply set
-    game.YourHP = 10, game.YourTP = 0, game.YourMaxAT = 99;
-    LevelUp2(game);
-    EXPECT_EQ(figures(game), (std::vector{12, 9, 10, 8, 13, 3, 12, 9, 10, 8, 23, 23}));
+    EXPECT_EQ(figures(game), (std::vector{19, 15, 16, 15, 25, 15, 19, 15, 16, 15, 35, 35}));
 }
 
 // Each enemy of strength s has HP 2s, the other four figures s, and pays s EX and s gold.

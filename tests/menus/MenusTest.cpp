@@ -4,8 +4,21 @@
 #include "menus/Shop.h"
 #include "state/RulesTesting.h"
 
+#include <cctype>
 #include <gtest/gtest.h>
 #include <tuple>
+
+namespace {
+
+// How messages name an item: "Large Bread" is "large bread".
+std::string lowerCase(std::string_view name) {
+    std::string lower(name);
+    for (char& c : lower)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+
+} // namespace
 
 // A row sells one at exactly its price up to 9999; refusals tell gold first, then the full count.
 TEST(Shop, everyRowSellsAtItsPriceUpToTheLimit) {
@@ -37,11 +50,10 @@ TEST(Shop, everyRowSellsAtItsPriceUpToTheLimit) {
 TEST(Food, eachFoodGivesItsGainUpToTheMaximumAndUsesOne) {
     // Row; HP and TP of 20 before; held (0 is told, a saved -1 is not); HP and TP after.
     const std::tuple<int, Integer, Integer, Integer, Integer, Integer> meals[] = {
-        {1, 2, 2, 1, 12, 2},    {1, 15, 2, 1, 20, 2},    {1, 20, 2, 1, 20, 2},
-        {2, 2, 2, 1, 20, 2},    {3, 2, 2, 1, 2, 12},     {4, 5, 5, 1, 5, 20},
-        {5, 1, 3, 1, 20, 20},   {1, 25, 25, 0, 20, 25},  {2, 25, 25, -1, 20, 25},
-        {3, 25, 25, 0, 25, 20}, {4, 25, 25, -1, 25, 20}, {5, 25, 25, 0, 25, 25},
-        {6, 25, 25, 1, 25, 25}};
+        {1, 2, 2, 1, 12, 2},     {1, 15, 2, 1, 20, 2},    {2, 2, 2, 1, 20, 2},
+        {3, 2, 2, 1, 2, 12},     {4, 5, 5, 1, 5, 20},     {5, 1, 3, 1, 20, 20},
+        {1, 25, 25, 0, 20, 25},  {2, 25, 25, -1, 20, 25}, {3, 25, 25, 0, 25, 20},
+        {4, 25, 25, -1, 25, 20}, {5, 25, 25, 0, 25, 25},  {6, 25, 25, 1, 25, 25}};
     for (const auto& [row, HP, TP, held, afterHP, afterTP] : meals) {
         GameState game;
         game.YourHP = HP, game.YourTP = TP, game.YourMaxHP = game.YourMaxTP = 20;
