@@ -26,8 +26,7 @@ TEST(Shop, everyRowSellsAtItsPriceUpToTheLimit) {
     const Integer prices[] = {10, 20, 20, 40, 500, 500, 500, 500, 500, 1000};
     for (int row = 1; row <= 10; ++row) {
         const Integer price = prices[row - 1];
-        const std::string full =
-            "You can not have more then 9999 " + lowerCase(item(row).name) + '.';
+        const auto full = "You can not have more then 9999 " + lowerCase(item(row).name) + '.';
         // Gold, count held (an odd one from a save file too), messages, and whether one is bought.
         const std::tuple<Integer, Integer, std::vector<std::string>, Integer> tries[] = {
             {Integer(price - 1), 0, {noGold}, 0},

@@ -29,6 +29,7 @@ TEST(Screens, eachScreenShowsItsTilesAndOpensTheSidesFacingItsNeighbours) {
     EXPECT_NE(pictureOfTile('X'), pictureOfTile('f'));
     EXPECT_EQ(pictureOfTile('g'), pictureOfTile('G'));
     EXPECT_EQ(pictureOfTile('f'), pictureOfTile('F'));
+    EXPECT_FALSE(edgeBarsOf("Q5").down); // a saved quadrant that names none has no neighbours
     for (const Screen& screen : allScreens()) {
         GameState game; // the tables of the other two sides keep what they held
         game.ExitUp(1) = game.ExitDown(1) = game.ExitLeft(1) = game.ExitRight(1) = 7;
