@@ -77,17 +77,10 @@ void moveScreenAndTravel() {
         "Form2.map1007 shows graYou | Form2.map0907 shows gra004 | Form2.Label4: x10y7 | "
         "Form2.Command6 | Form2.Label7: Q3 | Form2.map0107 shows graYou | "
         "Form2.map0708 shows graC2 | Form2.graup shows CanGo | Form2.gradown shows CanNotGo");
-    row("a saved place that names no screen draws nothing",
-        "hero farmin Q1 x3y4 | play | Form2.map0101 shows nothing | Form2.town: farmin | "
-        "Form2.map0304 shows graYou");
-    row("a saved cell that names nothing places no hero, and no arrow moves him",
-        "hero Farmin Q1 x03y4 | play | Form2.map0304 shows gra001 | Form2.Command3 | "
-        "Form2.Command4 | Form2.Command5 | Form2.Command6 | game.Position: x03y4 | "
-        "Form2.Label4: x03y4");
-    row("at the outer edge, stage 1 offers 100",
-        "hero TrainingCenter Q4 x10y1 1 | play | Form2.Command6 | shown Form8 | "
-        "game.Position: x10y1 | Form8 enables Farmin TrainingCenter BanditsCave: 100");
-    row("at the outer edge, stage 2 offers 110",
+    row("a saved place and cell that name nothing draw nothing, and no arrow moves the hero",
+        "hero farmin Q1 x03y4 | play | Form2.map0101 shows nothing | Form2.map0304 shows nothing | "
+        "Form2.Command3 | Form2.Command6 | game.Position: x03y4 | Form2.town: farmin");
+    row("at the outer edge, stage 2 offers the town and the training center",
         "hero TrainingCenter Q4 x10y1 2 | play | Form2.Command6 | shown Form8 | "
         "game.Position: x10y1 | Form8 enables Farmin TrainingCenter BanditsCave: 110");
     row("travel draws the new place without a counted step; the readouts stay on the old one until "
@@ -188,7 +181,7 @@ void keys() {
         "and Escape leaves the menu pages",
         "hero Farmin Q1 x3y4 | play | press Form2 Up D | game.Position: x2y5 | "
         "press Form2 A Down Left Right S W T | game.Position: x3y4 | told: Good luck, Ann | "
-        "answer keys.QSV | press Form2 Ctrl+S | file keys.QSV: saved | press Form2 M | "
+        "press Form2 Ctrl+S | filter: Quillmar Save (*.QSV) | press Form2 M | "
         "shown Form6 | press Form6 Escape | shown Form2 | Form2.Command7 | Form6.Command12 | "
         "press Form7 Escape | shown Form2");
     row("Escape leaves the shop and the help window",

@@ -1,31 +1,29 @@
 // A random player: thousands of random actions on the real windows, and after each one what must
-// always hold. QUILLMAR_RANDOM_SEED and QUILLMAR_RANDOM_ACTIONS choose the seed and the count. The
-// actions are scenario steps (support/Scenario.h): a failure prints the seed and the steps since
-// the program last started, which replay it as a scenario.
+// always hold, screen readers' names of every control on show included. QUILLMAR_RANDOM_SEED and
+// QUILLMAR_RANDOM_ACTIONS choose the seed and the count. The actions are scenario steps
+// (support/Scenario.h): a failure prints the seed and the steps since the program last started,
+// which replay it as a scenario.
 #include "combat/Levels.h"
 #include "menus/Catalogue.h"
 #include "support/Scenario.h"
+#include "toolkit/Widgets.h"
 #include "world/Movement.h"
 #include "world/Screens.h"
 
+#include <QLabel>
+#include <QSet>
 #include <random>
 
 namespace {
 
-unsigned setting(const char* name, unsigned otherwise) {
-    const QByteArray value = qgetenv(name);
-    return value.isEmpty() ? otherwise : value.toUInt();
-}
-
 // Saved games to load at the title: the story's stages at their places, a rich hero at the
 // shop, and a hero of the last level beside the leader, so that play reaches both endings.
 QList<GameState> savedGames() {
-    GameState leader = heroAt("BanditsCave", "Q2", "x6y5", 3);
+    GameState leader = heroAt("BanditsCave", "Q2", "x6y5", 3),
+              rich = heroAt("Farmin", "Q4", "x7y2");
     for (auto levelUp : {LevelUp2, LevelUp3, LevelUp4, LevelUp5})
         levelUp(leader);
-    leader.NumBomb = 3;
-    GameState rich = heroAt("Farmin", "Q4", "x7y2", 2);
-    rich.YourGold = 32000;
+    leader.NumBomb = 3, rich.YourGold = 32000;
     return {heroAt("Farmin", "Q1", "x3y4"), rich, heroAt("TrainingCenter", "Q4", "x6y1", 2),
             heroAt("BanditsCave", "Q4", "x10y8", 3), leader};
 }
@@ -53,6 +51,24 @@ QString brokenFigure(const GameState& game) {
     return {};
 }
 
+// A control a screen reader could not name or explain: a picture, or a button without a caption
+// (but the battle's numbered list), with no name; or a value label, blank or a figure, with no
+// description.
+bool unexplained(QWidget* control) {
+    const auto* button = qobject_cast<QAbstractButton*>(control);
+    const auto* label = qobject_cast<QLabel*>(control);
+    bool figure = false;
+    if (label)
+        label->text().trimmed().toInt(&figure);
+    return ((qobject_cast<PictureBox*>(control) ||
+             (button && button->text().trimmed().isEmpty() &&
+              !control->objectName().startsWith(QLatin1String("Do")))) &&
+            control->accessibleName().isEmpty()) ||
+           (label && !control->objectName().isEmpty() &&
+            (figure || label->text().trimmed().isEmpty()) &&
+            control->accessibleDescription().isEmpty());
+}
+
 class RandomPlayer {
 public:
     explicit RandomPlayer(unsigned seed) : random_(seed) {
@@ -62,18 +78,37 @@ public:
         restart();
     }
 
-    // One random action; the problem, if anything that must hold broke.
+    // One random action, and the problem if anything that must hold broke.
     QString act() {
         const QStringList choices = possibleSteps();
-        const QString chosen = choices[pick(choices.size())];
-        steps_ << chosen;
-        QString problem = scenario_.play({chosen});
-        if (problem.isEmpty() && chosen == QLatin1String("save 0.QSV"))
-            problem = saveAndLoad();
-        return problem.isEmpty() ? broken() : problem;
+        steps << choices[pick(choices.size())];
+        QString problem = scenario_.play({steps.last()});
+        // What a save wrote is the game, byte for byte; in the town, where loading counts no
+        // step, loading it at once gives back the same record.
+        if (problem.isEmpty() && steps.last() == QLatin1String("save 0.QSV"))
+            problem =
+                scenario_.play(theGame().Location == "Farmin" ? (++roundTrips, roundTrip)
+                                                              : QStringList{roundTrip.first()});
+        if (problem.isEmpty() && scenario_.quits > 0) {
+            ++ends;
+            problem = scenario_.play({"ended"});
+            restart();
+        }
+        QStringList shown = visibleForms();
+        for (const QString& window : shown) {
+            seen << window;
+            for (QWidget* control : FormRegistry::find(window)->findChildren<QWidget*>())
+                if (problem.isEmpty() && unexplained(control))
+                    problem = window + '.' + control->objectName() + " says nothing to a reader";
+        }
+        shown.removeAll(QStringLiteral("frmAbout"));
+        if (problem.isEmpty() && shown.size() != 1)
+            problem = "windows on show: " + shown.join(' ');
+        return problem.isEmpty() && theGame().StoryStage ? brokenFigure(theGame()) : problem;
     }
 
-    QString replay() const { return steps_.join(QStringLiteral("\", \"")); }
+    QStringList steps;  // since the program last started
+    QSet<QString> seen; // the windows on show at some time
     int ends = 0;
     int roundTrips = 0;
 
@@ -85,62 +120,36 @@ private:
                                                     {"Form2.Command5", 8}, {"Form2.Command6", 8},
                                                     {"Form2.Command8", 4}, {"Form3.cmbAttack", 6},
                                                     {"Form1.Command2", 4}, {"Form5.Command1", 4}};
-        QStringList steps;
+        QStringList choices;
         for (const QString& window : visibleForms()) {
-            steps << "close " + window;
+            choices << "close " + window;
             for (QPushButton* button : FormRegistry::find(window)->findChildren<QPushButton*>())
-                if (button->isVisible() && button->isEnabled())
-                    for (int repeat = weights.value(window + '.' + button->objectName(), 1);
-                         repeat > 0; --repeat)
-                        steps << window + '.' + button->objectName();
+                for (int repeat = weights.value(window + '.' + button->objectName(), 1);
+                     button->isVisible() && button->isEnabled() && repeat > 0; --repeat)
+                    choices << window + '.' + button->objectName();
         }
         const bool cancel = pick(6) == 0;
-        steps.replaceInStrings(QStringLiteral("Form2.Command1"), cancel ? "save" : "save 0.QSV");
-        steps.replaceInStrings(QStringLiteral("Form1.Command2"),
-                               cancel ? QStringLiteral("load")
-                                      : QStringLiteral("load %1.QSV").arg(pick(5)));
-        return steps;
-    }
-
-    // In the town, where loading counts no step, a game saved and loaded at once is the same
-    // record, byte for byte.
-    QString saveAndLoad() {
-        if (theGame().Location != "Farmin")
-            return scenario_.play({"file 0.QSV: saved"});
-        ++roundTrips;
-        return scenario_.play({"file 0.QSV: saved", "Form2.Command2", "game.YourGold = 12345",
-                               "load 0.QSV", "file 0.QSV: saved"});
-    }
-
-    // Exactly one window to act on, the about box aside, or the program ended with none left.
-    QString broken() {
-        if (scenario_.quits > 0) {
-            ++ends;
-            const QString problem = scenario_.play({"ended"});
-            restart();
-            return problem;
-        }
-        QStringList shown = visibleForms();
-        shown.removeAll(QStringLiteral("frmAbout"));
-        if (shown.size() != 1)
-            return "windows on show: " + shown.join(' ');
-        return theGame().StoryStage == 0 ? QString() : brokenFigure(theGame());
+        choices.replaceInStrings(QStringLiteral("Form2.Command1"), cancel ? "save" : "save 0.QSV");
+        return choices.replaceInStrings(QStringLiteral("Form1.Command2"),
+                                        cancel ? QStringLiteral("load")
+                                               : QStringLiteral("load %1.QSV").arg(pick(5)));
     }
 
     void restart() {
         theGame() = GameState();
         scenario_.quits = 0;
-        steps_ = QStringList{"title"};
-        scenario_.play(steps_);
+        steps = QStringList{"title"};
+        scenario_.play(steps);
     }
 
     int pick(qsizetype count) {
         return std::uniform_int_distribution<int>(0, int(count) - 1)(random_);
     }
 
+    const QStringList roundTrip = {"file 0.QSV: saved", "Form2.Command2", "game.YourGold = 12345",
+                                   "load 0.QSV", "file 0.QSV: saved"};
     std::mt19937 random_;
     Scenario scenario_;
-    QStringList steps_; // since the program last started
 };
 
 } // namespace
@@ -152,18 +161,20 @@ private slots:
     // program has ended as a button or close box said; the figures keep to their ranges and
     // their level; and a save is the game and loads back as it was saved.
     void whateverThePlayerDoesTheGameHoldsTogether() {
-        const unsigned seed = setting("QUILLMAR_RANDOM_SEED", 1);
-        const unsigned count = setting("QUILLMAR_RANDOM_ACTIONS", 2000);
-        RandomPlayer player(seed);
-        for (unsigned action = 1; action <= count; ++action)
+        const int seed = qEnvironmentVariableIntValue("QUILLMAR_RANDOM_SEED");
+        const int asked = qEnvironmentVariableIntValue("QUILLMAR_RANDOM_ACTIONS");
+        const int count = asked > 0 ? asked : 2000;
+        RandomPlayer player{unsigned(seed)};
+        for (int action = 1; action <= count; ++action)
             if (const QString problem = player.act(); !problem.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("seed %1, action %2: %3, after the steps \"%4\"")
                                      .arg(seed)
                                      .arg(action)
-                                     .arg(problem, player.replay())));
-        qInfo("seed %u: %u actions, %d ends of the program, %d saves loaded back", seed, count,
+                                     .arg(problem, player.steps.join(QStringLiteral("\", \"")))));
+        qInfo("seed %d: %d actions, %d ends of the program, %d saves loaded back", seed, count,
               player.ends, player.roundTrips);
         QVERIFY(player.ends > 0 && player.roundTrips > 0);
+        QCOMPARE(player.seen.size(), 13); // every window of the game
     }
 };
 

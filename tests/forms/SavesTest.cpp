@@ -16,26 +16,25 @@
 
 namespace {
 
-pid_t inChild(const std::function<bool()>& work) {
+// Runs `work` in a child process and answers its wait status, or with `killAfter`, kills it
+// that many microseconds later. As a player, a child of root first becomes the user nobody,
+// whom permission bits stop as they stop a player (root they do not stop).
+int inChild(const std::function<bool()>& work, bool asPlayer = false, int killAfter = -1) {
     const pid_t child = ::fork();
     if (child == 0)
-        ::_exit(work() ? 0 : 1);
-    return child;
-}
-
-int statusOf(pid_t child) {
+        ::_exit((!asPlayer || ::geteuid() != 0 || (!::setgid(65534) && !::setuid(65534))) && work()
+                    ? 0
+                    : 1);
+    if (killAfter >= 0) {
+        ::usleep(useconds_t(killAfter));
+        ::kill(child, SIGKILL);
+    }
     int status = 0;
     ::waitpid(child, &status, 0);
     return status;
 }
 
-// Whether `work` succeeds in a child process. As a player, a child of root first becomes the
-// user nobody, whom permission bits stop as they stop a player (root they do not stop).
-bool succeedsInChild(const std::function<bool()>& work, bool asPlayer = false) {
-    const int status = statusOf(inChild([&] {
-        const bool root = ::geteuid() == 0;
-        return (!asPlayer || !root || (::setgid(65534) == 0 && ::setuid(65534) == 0)) && work();
-    }));
+bool succeeded(int status) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
@@ -58,13 +57,6 @@ QByteArray recordOfSize(qint64 size) {
     return QByteArray::fromStdString(recordNamed(std::string(name, 'A')));
 }
 
-// A good record without its line end, with field 1..41 replaced.
-QByteArray withField(int field, const QByteArray& value) {
-    QList<QByteArray> fields = recordOf(heroAt("Farmin", "Q1", "x3y4")).chopped(2).split(',');
-    fields[field - 1] = value;
-    return fields.join(',');
-}
-
 } // namespace
 
 class SavesTest : public QObject {
@@ -81,17 +73,12 @@ class SavesTest : public QObject {
 private slots:
     void initTestCase() { QVERIFY(::chmod(qPrintable(folder_.path()), 0755) == 0); }
 
+    // What the record's own reader refuses is tested with the rules; these are what only a file
+    // can be.
     void aBadFileChangesNothing_data() {
         QTest::addColumn<QString>("path");
-        const QByteArray good = withField(1, "1");
         QTest::newRow("empty") << file("");
-        QTest::newRow("cut before the last field") << file(good.left(good.lastIndexOf(',')));
-        QTest::newRow("gold of 32768") << file(withField(17, "32768"));
-        QTest::newRow("a plus sign") << file(withField(3, "+1"));
-        QTest::newRow("a number for a flag") << file(withField(28, "-1"));
-        QTest::newRow("a name without its closing quote") << file(withField(2, "\"Ann"));
-        QTest::newRow("a NUL byte at the end") << file(good + QByteArray(1, '\0'));
-        QTest::newRow("two records") << file(good + "\r\n" + good + "\r\n");
+        QTest::newRow("not a saved game") << file("Quillmar\r\n");
         QTest::newRow("a byte over the largest save") << file(recordOfSize(LargestSaveFile + 1));
         QTest::newRow("a folder") << folder_.path();
         QTest::newRow("a file that is not there") << folder_.filePath("absent.QSV");
@@ -119,12 +106,12 @@ private slots:
     void theLargestSaveLoadsAndAnUnreadableOneDoesNot() {
         const QByteArray largest = recordOfSize(LargestSaveFile);
         QCOMPARE(readSaveFile(file(largest)).text, largest.toStdString());
-        const QString locked = file(withField(1, "1"));
+        const QString locked = file(recordOfSize(200));
         QVERIFY(::geteuid() != 0 || ::chown(qPrintable(locked), 65534, 65534) == 0);
         QVERIFY(::chmod(qPrintable(locked), 0200) == 0);
-        QVERIFY(succeedsInChild([&] { return !readSaveFile(locked).ok; }, true));
+        QVERIFY(succeeded(inChild([&] { return !readSaveFile(locked).ok; }, true)));
         QVERIFY(::chmod(qPrintable(locked), 0600) == 0);
-        QVERIFY(succeedsInChild([&] { return readSaveFile(locked).ok; }, true));
+        QVERIFY(succeeded(inChild([&] { return readSaveFile(locked).ok; }, true)));
     }
 
     // A save the file system refuses says why, and the earlier file and everything else in the
@@ -140,8 +127,8 @@ private slots:
             QVERIFY(
                 !writeSaveFile(QDir(folder.path()).filePath(name), recordNamed("Bob")).isEmpty());
         QVERIFY(::chmod(qPrintable(folder.path()), 0555) == 0);
-        QVERIFY(succeedsInChild(
-            [&] { return !writeSaveFile(earlier, recordNamed("Bob")).isEmpty(); }, true));
+        QVERIFY(succeeded(
+            inChild([&] { return !writeSaveFile(earlier, recordNamed("Bob")).isEmpty(); }, true)));
         QVERIFY(::chmod(qPrintable(folder.path()), 0700) == 0);
         QCOMPARE(contents(earlier).toStdString(), recordNamed("Ann"));
         QCOMPARE(everythingIn(folder.path()), entries);
@@ -158,13 +145,13 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("game.QSV"));
         QCOMPARE(writeSaveFile(path, recordNamed("Ann")), QString());
-        QVERIFY(succeedsInChild([&] {
+        QVERIFY(succeeded(inChild([&] {
             std::signal(SIGXFSZ, SIG_IGN);
             const rlimit limit{4096, 4096};
             const QString problem =
                 ::setrlimit(RLIMIT_FSIZE, &limit) == 0 ? writeSaveFile(path, large) : QString();
             return !problem.isEmpty() && problem != QStringLiteral("Unknown error");
-        }));
+        })));
         QCOMPARE(contents(path).toStdString(), recordNamed("Ann"));
         QCOMPARE(everythingIn(folder.path()), QStringList{"game.QSV"});
     }
@@ -184,17 +171,16 @@ private slots:
         int duringASave = 0;
         for (int kill = 0; kill < kills; ++kill) {
             __atomic_store_n(saving, 0, __ATOMIC_SEQ_CST);
-            const pid_t saver = inChild([&] {
+            const auto saveForEver = [&] {
                 for (int next = 1;; next = 1 - next) {
                     __atomic_store_n(saving, 1, __ATOMIC_SEQ_CST);
                     if (!writeSaveFile(path, records[next]).isEmpty())
                         return false;
                     __atomic_store_n(saving, 0, __ATOMIC_SEQ_CST);
                 }
-            });
-            ::usleep(useconds_t(std::uniform_int_distribution<int>(0, 40000)(random)));
-            ::kill(saver, SIGKILL);
-            QVERIFY2(WIFSIGNALED(statusOf(saver)), "a save failed");
+            };
+            const int delay = std::uniform_int_distribution<int>(0, 40000)(random);
+            QVERIFY2(WIFSIGNALED(inChild(saveForEver, false, delay)), "a save failed");
             duringASave += __atomic_load_n(saving, __ATOMIC_SEQ_CST);
             // A kill between Qt's link of the finished temporary file and its rename leaves it
             // beside the save: whole, but in the way. Only whole records may lie there.

@@ -1,7 +1,6 @@
 #include "support/FormTest.h"
 
 #include <QCoreApplication>
-#include <QLabel>
 
 void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -26,14 +25,4 @@ void click(QWidget* form, const char* buttonName) {
     QVERIFY(button);
     QTest::mouseClick(button, Qt::LeftButton);
     settle();
-}
-
-void pressCloseBox(QWidget* form) {
-    form->close();
-    settle();
-}
-
-QString caption(QWidget* form, const char* labelName) {
-    auto* label = control<QLabel>(form, labelName);
-    return label ? label->text() : QStringLiteral("<no label>");
 }

@@ -3,11 +3,10 @@
 #include "toolkit/FormRegistry.h"
 
 #include <QPushButton>
-#include <QString>
 #include <QTest>
 
-// Helpers shared by the window tests, the toolkit's own included: find controls by their control
-// names and click them as a player would, and let unloaded windows really go.
+// Helpers of every window test, the toolkit's own included: controls found by their control
+// names, clicked as a player clicks them, and unloaded windows let go for real.
 
 // Processes the deletions that unloading leaves for the event loop.
 void settle();
@@ -27,9 +26,3 @@ template <class W = QWidget> W* control(QWidget* form, const char* name) {
 
 // Clicks a button of a form with the mouse, then settles.
 void click(QWidget* form, const char* buttonName);
-
-// Presses the window's close box.
-void pressCloseBox(QWidget* form);
-
-// The caption of a label of a form.
-QString caption(QWidget* form, const char* labelName);

@@ -124,9 +124,10 @@ QString Scenario::act(const QStringList& words, const QString& line) {
         Show<Form2>();
         game.EnemyName = what.toStdString();
         Form3::open();
-    } else if (verb == QLatin1String("close") && form(what))
-        pressCloseBox(form(what));
-    else if (verb == QLatin1String("press") && form(what)) {
+    } else if (verb == QLatin1String("close") && form(what)) {
+        form(what)->close();
+        settle();
+    } else if (verb == QLatin1String("press") && form(what)) {
         QApplication::setActiveWindow(form(what));
         for (const QString& key : words.mid(2))
             QTest::keySequence(form(what), QKeySequence(key));
@@ -146,11 +147,10 @@ QString Scenario::act(const QStringList& words, const QString& line) {
             if (const QString problem = round < 200 ? walk("DU") : "not level 5";
                 !problem.isEmpty())
                 return problem;
-    } else if (QStringList{"answer", "save", "load"}.contains(verb)) {
+    } else if (verb == QLatin1String("save") || verb == QLatin1String("load")) {
         answer_ = what.isEmpty() ? QString() : path(what);
-        if (verb != QLatin1String("answer"))
-            return verb == QLatin1String("save") ? pressed(form("Form2"), "Command1")
-                                                 : pressed(form("Form1"), "Command2");
+        return verb == QLatin1String("save") ? pressed(form("Form2"), "Command1")
+                                             : pressed(form("Form1"), "Command2");
     } else if (verb.count(u'.') == 1 && words.size() == 1)
         return pressed(form(verb.section(u'.', 0, 0)), verb.section(u'.', 1));
     else

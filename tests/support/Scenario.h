@@ -25,7 +25,6 @@
 //   train                        down and up until level 5, fighting what comes
 //   save ann.QSV, load ann.QSV   Save or Load Game, the dialog answered with a file of the
 //                                scenario's folder ("save" alone cancels)
-//   answer ann.QSV               the next file dialog answered so, for a dialog a key opens
 // Steps that check, failing the scenario when they do not hold:
 //   shown Form1 frmAbout         the windows on show, by name in order ("shown" alone: none)
 //   ended                        the program ended, with no window left
@@ -39,7 +38,7 @@
 //                                beginning); "told nothing": none left unread
 //   while told: STEP             STEP checked while the next message is open
 //   file ann.QSV: saved          the file holds the game's record, byte for byte
-//   filter: Quillmar Save (*.QSV)  the filter the last file dialog offered
+//   filter: Quillmar Save (*.QSV)  the filter the last file dialog offered (unanswered: a cancel)
 class Scenario : public DialogProvider {
 public:
     Scenario();
