@@ -1,45 +1,21 @@
-// The program as a whole: its command line, its icon and pictures, and the title's Tab order.
-#include "forms/Form1.h"
+// The program as a whole: its command line, its icon and its pictures.
 #include "forms/Form10.h"
 #include "forms/Startup.h"
 #include "forms/graForm1.h"
-#include "support/Scenario.h"
-#include "toolkit/Text.h"
-#include "world/Screens.h"
+#include "toolkit/FormRegistry.h"
 
 #include <QRegularExpression>
-
-namespace {
-
-QImage imageOf(const QString& name) {
-    return graForm1::instance().picture(name).toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-} // namespace
+#include <QTest>
 
 class ProgramTest : public QObject {
     Q_OBJECT
 private slots:
-    // Every picture reads without a slip (a line the reader cannot take warns, and a warning
-    // fails; this runs first, as each picture is read once); the edge bars are plain white and
-    // plain black, and no two tiles look the same.
-    void thePicturesReadAndCanBeToldApart() {
+    // Every picture reads without a slip: a line the reader cannot take warns, and a warning
+    // fails. This runs first, as each picture is read once.
+    void everyPictureReads() {
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
         for (const QString& name : graForm1::instance().names())
             QVERIFY2(!graForm1::instance().picture(name).isNull(), qPrintable(name));
-        QImage white(imageOf("CanGo").size(), QImage::Format_RGB32);
-        white.fill(Qt::white);
-        QCOMPARE(imageOf("CanGo"), white);
-        white.fill(Qt::black);
-        QCOMPARE(imageOf("CanNotGo"), white);
-        QStringList tiles;
-        for (char letter = 'A'; letter <= 'z'; ++letter)
-            if (const QString name = text(pictureOfTile(letter)); !tiles.contains(name))
-                tiles << name;
-        tiles.removeAll(QString());
-        for (qsizetype i = 0; i < tiles.size(); ++i)
-            for (qsizetype j = i + 1; j < tiles.size(); ++j)
-                QVERIFY2(imageOf(tiles[i]) != imageOf(tiles[j]), qPrintable(tiles[i] + tiles[j]));
     }
 
     // The usage and the version are answered without a window; a mistake is told, with status 2.
@@ -59,36 +35,11 @@ private slots:
         QCOMPARE(readCommandLine({"quillmar"}).exitStatus, -1);
     }
 
-    // A saved game named on the command line opens as Load Game opens it; one that does not
-    // read leaves the title on show with the message.
-    void aSavedGameOnTheCommandLineOpensAsLoadGameWould() {
-        Scenario scenario;
-        write(scenario.path("ann.QSV"), recordOf(heroAt("Farmin", "Q4", "x5y6")));
-        showTitle(scenario.path("ann.QSV"));
-        QCOMPARE(scenario.play({"shown Form2", "Form2.Label4: x5y6", "file ann.QSV: saved"}),
-                 QString());
-        unloadEverything();
-        showTitle(scenario.path("absent.QSV"));
-        QCOMPARE(scenario.play({"told: The game could not be loaded: ...", "shown Form1"}),
-                 QString());
-    }
-
     // Every window carries the game's icon, which the program sets before its first window.
     void everyWindowCarriesTheGameIcon() {
         prepareApplication();
         QCOMPARE(Load<Form10>().windowIcon().pixmap(32, 32).toImage(),
                  graForm1::instance().icon().pixmap(32, 32).toImage());
-    }
-
-    // The title's Tab order follows the button numbers, not the order on screen.
-    void theTitleTabsInTheOrderOfItsButtonNumbers() {
-        Scenario scenario;
-        QWidget* widget = control(&Show<Form1>(), "Command1");
-        QStringList order;
-        for (int i = 0; i < 6; ++i, widget = widget->nextInFocusChain())
-            order << static_cast<QPushButton*>(widget)->text();
-        QCOMPARE(order,
-                 (QStringList{"New Game", "Load Game", "About", "Help", "Quit", "Contact Us"}));
     }
 };
 

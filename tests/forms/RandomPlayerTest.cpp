@@ -1,8 +1,6 @@
-// A random player: thousands of random actions on the real windows, and after each one what must
-// always hold, screen readers' names of every control on show included. QUILLMAR_RANDOM_SEED and
-// QUILLMAR_RANDOM_ACTIONS choose the seed and the count. The actions are scenario steps
-// (support/Scenario.h): a failure prints the seed and the steps since the program last started,
-// which replay it as a scenario.
+// A random player: thousands of random scenario steps on the real windows (QUILLMAR_RANDOM_SEED
+// and QUILLMAR_RANDOM_ACTIONS choose seed and count), and after each what must always hold. A
+// failure prints the seed and the steps since the program last started: a scenario to replay.
 #include "combat/Levels.h"
 #include "menus/Catalogue.h"
 #include "support/Scenario.h"
@@ -35,10 +33,10 @@ QString brokenFigure(const GameState& game) {
     const auto outside = [](int value, int lowest, int highest) {
         return value < lowest || value > highest;
     };
-    bool counts = false;
-    for (const Item& item : items())
-        counts = counts || outside(game.*item.count, 0, MostOfAnItem);
-    if (counts || outside(game.YourLevel, 1, 5) || outside(game.StoryStage, 1, 4) ||
+    if (std::ranges::any_of(
+            items(),
+            [&](const Item& item) { return outside(game.*item.count, 0, MostOfAnItem); }) ||
+        outside(game.YourLevel, 1, 5) || outside(game.StoryStage, 1, 4) ||
         outside(game.StepsToFight, 0, 5) || game.YourEX < 0 || game.YourGold < 0)
         return QStringLiteral("a count, the level, stage, step count, EX or gold out of range");
     if (game.YourHP > game.YourMaxHP || outside(game.YourTP, 0, game.YourMaxTP) ||

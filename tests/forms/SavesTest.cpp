@@ -1,5 +1,6 @@
 // Saved games that must never be lost: files that do not read, saves the file system refuses,
 // cuts short or kills half way, and files a player may not read.
+#include "state/RulesTesting.h"
 #include "state/SaveRecord.h"
 #include "support/Scenario.h"
 #include "toolkit/SaveFiles.h"
@@ -46,9 +47,7 @@ class ShortWrites : public QBuffer {
 };
 
 std::string recordNamed(const std::string& name) {
-    GameState game = heroAt("Farmin", "Q1", "x3y4");
-    game.YourName = name;
-    return formatSaveRecord(game);
+    return formatSaveRecord(newHero(name));
 }
 
 // A good record of exactly this many bytes, its name as long as needed.
@@ -73,33 +72,26 @@ class SavesTest : public QObject {
 private slots:
     void initTestCase() { QVERIFY(::chmod(qPrintable(folder_.path()), 0755) == 0); }
 
-    // What the record's own reader refuses is tested with the rules; these are what only a file
-    // can be.
-    void aBadFileChangesNothing_data() {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("empty") << file("");
-        QTest::newRow("not a saved game") << file("Quillmar\r\n");
-        QTest::newRow("a byte over the largest save") << file(recordOfSize(LargestSaveFile + 1));
-        QTest::newRow("a folder") << folder_.path();
-        QTest::newRow("a file that is not there") << folder_.filePath("absent.QSV");
+    // A file that does not read as a saved game shows one message saying the game could not be
+    // loaded, and leaves the game and the same title screen exactly as they were. What the
+    // record's own reader refuses is tested with the rules; these are what only a file can be:
+    // empty, not a saved game, a byte over the largest save, a folder, absent, a named pipe.
+    void aBadFileChangesNothing() {
         const QString pipe = folder_.filePath("pipe.QSV");
         QVERIFY(::mkfifo(qPrintable(pipe), 0600) == 0);
-        QTest::newRow("a named pipe") << pipe;
-    }
-
-    // A file that does not read as a saved game shows one message saying the game could not be
-    // loaded, and leaves the game and the same title screen exactly as they were.
-    void aBadFileChangesNothing() {
-        QFETCH(QString, path);
-        Scenario scenario;
-        theGame() = heroAt("BanditsCave", "Q2", "x5y5", 4);
-        theGame().EnemyName = "Bat", theGame().CellOpen(2, 2) = True;
-        const GameState before = theGame();
-        QCOMPARE(scenario.play({"title", "same Form1", "load " + path,
-                                "told: The game could not be loaded: ...", "told nothing",
-                                "shown Form1", "same Form1"}),
-                 QString());
-        QVERIFY(theGame() == before);
+        for (const QString& path :
+             {file(""), file("Quillmar\r\n"), file(recordOfSize(LargestSaveFile + 1)),
+              folder_.path(), folder_.filePath("absent.QSV"), pipe}) {
+            Scenario scenario;
+            theGame() = heroAt("BanditsCave", "Q2", "x5y5", 4);
+            theGame().EnemyName = "Bat", theGame().CellOpen(2, 2) = True;
+            const GameState before = theGame();
+            QCOMPARE(scenario.play({"title", "same Form1", "load " + path,
+                                    "told: The game could not be loaded: ...", "told nothing",
+                                    "shown Form1", "same Form1"}),
+                     QString());
+            QVERIFY(theGame() == before);
+        }
     }
 
     // The largest save the game reads is read; one the player may not read is refused.

@@ -4,6 +4,7 @@
 #include "menus/Shop.h"
 #include "state/RulesTesting.h"
 
+#include <algorithm>
 #include <cctype>
 #include <gtest/gtest.h>
 #include <tuple>
@@ -13,8 +14,7 @@ namespace {
 // How messages name an item: "Large Bread" is "large bread".
 std::string lowerCase(std::string_view name) {
     std::string lower(name);
-    for (char& c : lower)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
+    std::ranges::transform(lower, lower.begin(), [](unsigned char c) { return std::tolower(c); });
     return lower;
 }
 

@@ -3,8 +3,9 @@
 #include "forms/Form1.h"
 #include "forms/Form2.h"
 #include "forms/Form3.h"
+#include "forms/Startup.h"
 #include "forms/graForm1.h"
-#include "state/NewGame.h"
+#include "state/RulesTesting.h"
 #include "state/SaveRecord.h"
 #include "toolkit/Text.h"
 #include "toolkit/Widgets.h"
@@ -46,16 +47,38 @@ QString differs(const QString& what, const QString& actual, const QString& expec
     return actual == expected ? QString() : what + " is \"" + actual + "\"";
 }
 
+// Clicks a button of a window with the mouse, as a player does.
 QString pressed(QWidget* window, const QString& button) {
-    if (!window || !window->isVisible() || !control<QPushButton>(window, qPrintable(button)))
+    auto* found =
+        window && window->isVisible() ? control<QPushButton>(window, qPrintable(button)) : nullptr;
+    if (!found)
         return "no " + button + " on show to press";
-    click(window, qPrintable(button));
+    QTest::mouseClick(found, Qt::LeftButton);
+    settle();
     if (afterEachClick)
         afterEachClick();
     return {};
 }
 
 } // namespace
+
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void unloadEverything() {
+    FormRegistry::unloadAll();
+    settle();
+}
+
+QStringList visibleForms() {
+    QStringList names;
+    for (GameForm* form : FormRegistry::loadedForms())
+        if (form->isVisible())
+            names.append(form->objectName());
+    names.sort();
+    return names;
+}
 
 Scenario::Scenario() {
     unloadEverything();
@@ -111,6 +134,8 @@ QString Scenario::act(const QStringList& words, const QString& line) {
     GameState& game = theGame();
     if (verb == QLatin1String("title"))
         Show<Form1>();
+    else if (verb == QLatin1String("open"))
+        showTitle(path(what));
     else if (verb == QLatin1String("hero"))
         game = heroAt(what.toStdString(), words.value(2).toStdString(),
                       words.value(3).toStdString(), Integer(words.value(4, "1").toInt()));
@@ -127,16 +152,16 @@ QString Scenario::act(const QStringList& words, const QString& line) {
     } else if (verb == QLatin1String("close") && form(what)) {
         form(what)->close();
         settle();
-    } else if (verb == QLatin1String("press") && form(what)) {
-        QApplication::setActiveWindow(form(what));
-        for (const QString& key : words.mid(2))
-            QTest::keySequence(form(what), QKeySequence(key));
-        settle();
-    } else if (verb == QLatin1String("type") && form(what.section(u'.', 0, 0))) {
-        QWidget* window = form(what.section(u'.', 0, 0));
-        QTest::keyClicks(what.contains(u'.') ? control(window, qPrintable(what.section(u'.', 1)))
-                                             : window,
-                         rest(line, what + ' '));
+    } else if ((verb == QLatin1String("press") || verb == QLatin1String("type")) && form(what)) {
+        QApplication::setActiveWindow(form(what)); // keys go to the control with the focus
+        const auto focus = [&]() -> QWidget* {
+            QWidget* focused = form(what)->focusWidget();
+            return focused ? focused : form(what);
+        };
+        for (const QString& key : verb == QLatin1String("type") ? QStringList() : words.mid(2))
+            QTest::keySequence(focus(), QKeySequence(key));
+        if (verb == QLatin1String("type"))
+            QTest::keyClicks(focus(), rest(line, what + ' '));
         settle();
     } else if (verb == QLatin1String("walk"))
         return walk(rest(line, QStringLiteral("walk ")));
@@ -192,12 +217,13 @@ QString Scenario::check(const QStringList& subject, const QString& expected) {
         }
         return differs("enabled", marks, expected);
     }
-    if (what == QLatin1String("shows")) {
+    if (what == QLatin1String("shows")) { // the very picture graForm1 holds, or none
         auto* box = control<PictureBox>(window, qPrintable(name));
-        const bool right = subject.value(2) == QLatin1String("nothing")
-                               ? box && box->picture().isNull()
-                               : shows(window, qPrintable(name), subject.value(2));
-        return right ? QString() : QStringLiteral("another picture");
+        const bool none = subject.value(2) == QLatin1String("nothing");
+        const QPixmap picture = none ? QPixmap() : graForm1::instance().picture(subject.value(2));
+        return box && none == picture.isNull() && box->picture().cacheKey() == picture.cacheKey()
+                   ? QString()
+                   : QStringLiteral("another picture");
     }
     QWidget* shown = control(window, qPrintable(name));
     const char* property = qobject_cast<QPlainTextEdit*>(shown) ? "plainText" : "text";
@@ -242,19 +268,10 @@ QString Scenario::told(const QString& expected) {
 
 GameState heroAt(const std::string& location, const std::string& quadrant,
                  const std::string& position, Integer storyStage) {
-    GameState game;
-    game.YourName = "Ann";
-    writeStartingFigures(game);
-    writeStartingPlace(game);
+    GameState game = newHero("Ann");
     putHeroAt(game, {location, quadrant, position});
     game.StoryStage = storyStage;
     return game;
-}
-
-bool shows(QWidget* form, const char* pictureBoxName, const QString& pictureName) {
-    auto* box = control<PictureBox>(form, pictureBoxName);
-    const QPixmap& expected = graForm1::instance().picture(pictureName);
-    return box && !expected.isNull() && box->picture().cacheKey() == expected.cacheKey();
 }
 
 QByteArray contents(const QString& path) {

@@ -1,25 +1,45 @@
 #pragma once
 
 #include "state/GameState.h"
-#include "support/FormTest.h"
 #include "toolkit/Dialogs.h"
+#include "toolkit/FormRegistry.h"
 
 #include <QDir>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
+
+// Processes the deletions that unloading leaves for the event loop.
+void settle();
+
+// Unloads every form and settles, so each test starts from a program with no window.
+void unloadEverything();
+
+// The names of the forms that are loaded and visible, sorted.
+QStringList visibleForms();
+
+// A control of a form by its control name; a warning when there is none.
+template <class W = QWidget> W* control(QWidget* form, const char* name) {
+    W* found = form ? form->findChild<W*>(QString::fromLatin1(name)) : nullptr;
+    if (!found)
+        qWarning("no control %s", name);
+    return found;
+}
 
 // A scenario is what a player does and sees, a step a line, played on the real windows. It
 // stands in for the desktop's dialogs while it lives: messages are recorded, file dialogs
 // answered from its own folder, and the end of the program noted. Steps that act:
 //   title                        the title screen, as the program starts
+//   open ann.QSV                 the program started with a file of the scenario's folder
 //   hero Farmin Q1 x3y4 [2]      a new hero there (at that story stage); no window yet
 //   game.YourHP = 3              a figure or text of the game set
 //   play                         the move screen, as a loaded game shows it
 //   battle Slime                 a battle against that enemy over the move screen
 //   Form2.Command3               a button clicked
 //   close Form8                  a window's close box pressed
-//   press Form2 Up D Ctrl+S      keys pressed in a window
-//   type Form5.Command2 a Z1!    text typed into a window, or into one of its controls
+//   press Form2 Up D Ctrl+S      keys pressed in a window, to the control with the focus
+//   type Form5 a Z1!             text typed into a window, to the control with the focus
 //   walk DDDD L                  arrows clicked (blanks only group), every battle fought out
 //   fight                        attacks until the battle is won, then END BATTLE
 //   train                        down and up until level 5, fighting what comes
@@ -85,9 +105,6 @@ private:
 // him, so that tests can start anywhere in the world.
 GameState heroAt(const std::string& location, const std::string& quadrant,
                  const std::string& position, Integer storyStage = 1);
-
-// Whether a picture box shows the picture graForm1 holds under a name.
-bool shows(QWidget* form, const char* pictureBoxName, const QString& pictureName);
 
 // Files: their bytes ("<unreadable>" when they cannot be read), written whole, every entry under
 // a folder (hidden ones too) as sorted relative paths, and the record a save of a game holds.

@@ -1,11 +1,11 @@
 // The toolkit on its own, linked without any window of the game (the form registry's rules are
 // seen through the game's windows): the file dialogs' memory of the folder last used.
-#include "support/FormTest.h"
 #include "toolkit/Dialogs.h"
 
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 
 class ToolkitTest : public QObject {
     Q_OBJECT
