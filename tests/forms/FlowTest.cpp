@@ -12,7 +12,7 @@ namespace {
 // Texts too long to stand in a row: the stories, the king's words, a name of 20,000 letters.
 void row(const char* rule, QString steps) {
     const std::pair<const char*, QString> texts[] = {
-        {"@OPENING@", QString::fromStdString(" " + openingStory())},
+        {"@OPENING@", " " + QString::fromStdString(openingStory())},
         {"@CLOSING@", QString::fromStdString(closingStory())},
         {"@KING@", QString::fromStdString(kingsMessage(""))},
         {"@LONG@", QString(20000, u'B')}};

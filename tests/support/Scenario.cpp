@@ -29,7 +29,6 @@ const QHash<QString, Integer GameState::*> figures = {
     {"NumBomb", &GameState::NumBomb},       {"HasSlash", &GameState::HasSlash},
     {"HasStrike", &GameState::HasStrike},   {"StepsToFight", &GameState::StepsToFight}};
 const QHash<QString, std::string GameState::*> texts = {{"YourName", &GameState::YourName},
-                                                        {"Location", &GameState::Location},
                                                         {"Quadrant", &GameState::Quadrant},
                                                         {"Position", &GameState::Position}};
 

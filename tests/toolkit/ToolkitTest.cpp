@@ -16,7 +16,6 @@ private slots:
     void initTestCase() {
         const QString config = home_.filePath(QStringLiteral("config"));
         qputenv("HOME", QFile::encodeName(home_.path()));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
     }
 

@@ -61,7 +61,7 @@ TEST(Movement, everyStepGoesOnExactlyWhenTheCellAheadIsOpen) {
                     // Q1 and Q2 lie above Q3 and Q4; the next screen is entered from its far side.
                     const int q = screen.quadrant[1] - '1', row = q / 2 + rows;
                     const int column = q % 2 + columns;
-                    expected.Quadrant = "Q" + std::to_string(row * 2 + column + 1);
+                    expected.Quadrant = {'Q', char('1' + row * 2 + column)};
                     const bool inPlace = row >= 0 && row <= 1 && column >= 0 && column <= 1;
                     next = inPlace ? findScreen(screen.location, expected.Quadrant) : nullptr;
                     to = {(to.row + 9) % 10 + 1, (to.column + 9) % 10 + 1};
@@ -111,7 +111,7 @@ TEST(Encounters, thePlaceAndQuadrantChooseTheEnemy) {
     for (const auto& [location, quadrant, steps, after] : walks) {
         GameState game;
         putHeroAt(game, {location, quadrant, "x1y1"});
-        game.StepsToFight = steps, game.EnemyName = "-";
+        game.StepsToFight = steps, game.EnemyName.assign(1, '-');
         met += EncounterStep(game) ? game.EnemyName + " " : ". ";
         EXPECT_EQ(game.StepsToFight, after) << location << quadrant << steps;
     }
