@@ -1,5 +1,7 @@
 #include "Offscreen.h"
 
+#include "support/Scenario.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -19,4 +21,9 @@ void prepareOffscreen() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qtHandler = qInstallMessageHandler(quietHandler);
+}
+
+void click(QWidget* window, const char* buttonName) {
+    QTest::mouseClick(control<QPushButton>(window, buttonName), Qt::LeftButton);
+    settle();
 }
