@@ -40,7 +40,8 @@ void warn(const Block& block, const QString& what) {
     qWarning("%s:%lld: %s", block.file, static_cast<long long>(block.line), qPrintable(what));
 }
 
-QString text(QByteArrayView bytes) {
+// The art files are plain ASCII.
+QString latin1(QByteArrayView bytes) {
     return QString::fromLatin1(bytes.data(), bytes.size());
 }
 
@@ -154,7 +155,7 @@ QImage drawGrid(const Block& rows, const Palette& palette, bool withBase) {
             if (pixels[x] == 0 && (c != seeThrough || !withBase)) {
                 warn(rows, QStringLiteral("row %1: \"%2\" has no colour")
                                .arg(y + 1)
-                               .arg(text(row.sliced(x, 1))));
+                               .arg(latin1(row.sliced(x, 1))));
                 return {};
             }
         }
@@ -264,7 +265,7 @@ void ArtBook::addPalette(Block&& block) {
         return warn(block, QStringLiteral("expected \"palette NAME [from OTHER]\""));
     const QByteArray name = words[1].toByteArray();
     if (palettes_.contains(name))
-        return warn(block, QStringLiteral("palette %1: name taken").arg(text(name)));
+        return warn(block, QStringLiteral("palette %1: name taken").arg(latin1(name)));
     palettes_.insert(name, {std::move(block), {}, false, false});
 }
 
@@ -272,7 +273,7 @@ void ArtBook::addPicture(Block&& block, bool headerReads) {
     if (!headerReads)
         return warn(block, QStringLiteral("expected \"picture NAME PALETTE xN [on BASE] "
                                           "[as OTHER]\""));
-    const QString name = text(block.words[1]);
+    const QString name = latin1(block.words[1]);
     if (pictures_.contains(name))
         return warn(block, QStringLiteral("picture %1: name taken").arg(name));
     names_ << name;
@@ -307,7 +308,7 @@ bool ArtBook::readPalette(const Block& block, Palette& colours) {
     if (block.words.size() == 4) {
         const Palette* from = palette(block.words[3]);
         if (!from) {
-            warn(block, QStringLiteral("palette %1 unknown").arg(text(block.words[3])));
+            warn(block, QStringLiteral("palette %1 unknown").arg(latin1(block.words[3])));
             return false;
         }
         colours = *from;
@@ -320,7 +321,7 @@ bool ArtBook::readPalette(const Block& block, Palette& colours) {
                                   ? QColor::fromString(QLatin1StringView(words[1]))
                                   : QColor();
         if (words[0].size() != 1 || c == seeThrough || own[c] != 0 || !colour.isValid()) {
-            warn(block, QStringLiteral("bad colour line \"%1\"").arg(text(row)));
+            warn(block, QStringLiteral("bad colour line \"%1\"").arg(latin1(row)));
             return false;
         }
         own[c] = colours[c] = colour.rgb();
@@ -335,21 +336,22 @@ QPixmap ArtBook::draw(const Block& block) {
     const Block* rows = rowsOf(block, header);
     const QImage base = header.base.isEmpty() ? QImage() : baseOf(header.base);
     const QString problem = !colours
-                                ? QStringLiteral("palette %1 unknown").arg(text(header.palette))
-                            : !rows ? QStringLiteral("%1 has no rows").arg(text(header.rowsOf))
+                                ? QStringLiteral("palette %1 unknown").arg(latin1(header.palette))
+                            : !rows ? QStringLiteral("%1 has no rows").arg(latin1(header.rowsOf))
                             : !header.base.isEmpty() && base.isNull()
-                                ? QStringLiteral("base %1 unknown").arg(text(header.base))
+                                ? QStringLiteral("base %1 unknown").arg(latin1(header.base))
                                 : QString();
     if (!problem.isEmpty()) {
-        warn(block, QStringLiteral("picture %1: %2").arg(text(block.words[1]), problem));
+        warn(block, QStringLiteral("picture %1: %2").arg(latin1(block.words[1]), problem));
         return {};
     }
     const QImage grid = drawGrid(*rows, *colours, !base.isNull());
     if (grid.isNull())
         return {};
     if (!base.isNull() && base.size() != grid.size() * header.scale) {
-        warn(block,
-             QStringLiteral("picture %1 differs in size from its base").arg(text(block.words[1])));
+        warn(
+            block,
+            QStringLiteral("picture %1 differs in size from its base").arg(latin1(block.words[1])));
         return {};
     }
     return QPixmap::fromImage(enlarged(grid, header.scale, base.isNull() ? nullptr : &base));
@@ -357,7 +359,7 @@ QPixmap ArtBook::draw(const Block& block) {
 
 // The picture named after "on", to draw over; a null image when it cannot be drawn.
 QImage ArtBook::baseOf(QByteArrayView name) {
-    return picture(text(name)).toImage().convertToFormat(QImage::Format_RGB32);
+    return picture(latin1(name)).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // The block whose rows a picture draws: its own, or those of the picture named after "as",
@@ -365,7 +367,7 @@ QImage ArtBook::baseOf(QByteArrayView name) {
 const Block* ArtBook::rowsOf(const Block& block, const PictureHeader& header) {
     if (header.rowsOf.isEmpty())
         return &block;
-    const auto found = pictures_.constFind(text(header.rowsOf));
+    const auto found = pictures_.constFind(latin1(header.rowsOf));
     if (found == pictures_.constEnd() || found->block.rows.isEmpty())
         return nullptr;
     return &found->block;
