@@ -198,7 +198,8 @@ const std::pair<const char*, const char*> rows[] = {
     // A close box never closes a window behind the game's back: it takes the window's own way
     // out, the name entry's back to the title and the travel window's to the move screen, and
     // the battle's does nothing, for a fight must be decided.
-    {"the title's close box ends the program", "title | close Form1 | ended"},
+    {"the title's Quit and its close box end the program",
+     "title | Form1.Command5 | ended | title | close Form1 | ended"},
     {"the about box's, the help window's and the contact window's lead back to the title",
      "title | Form1.Command3 | close frmAbout | shown Form1 | Form1.Command4 | Form9.Page4 | "
      "close Form9 | shown Form1 | Form1.Command6 | close Form12 | shown Form1"},

@@ -84,6 +84,7 @@ TEST(SaveRecord, refusesAnyMalformedFileAndLeavesTheGameAlone) {
         {annWith("\"Q1\"", "\"Q1"), "field 40 (Quadrant) is missing its closing quote"},
         {annWith("\"Ann\"", "\"Ann"), "field 2 (YourName) has more text after its closing quote"},
         {annWith("\"Farmin\"", "Farmin"), "field 38 (Location) is not between double quotes"},
+        {annWith("\"Farmin\"", "F\"armin\""), "field 38 (Location) is not between double quotes"},
         {annWith("#FALSE#", "#False#"), "field 28 (HasSlash) is neither #TRUE# nor #FALSE#"},
         {annWith("#FALSE#,\"", "-1,\""), "field 37 (HasNuke) is neither #TRUE# nor #FALSE#"},
         {annLine + "\n" + annLine, "the file has more than one line"},
