@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace {
 
@@ -11,67 +12,53 @@ constexpr std::array<Item, 10> itemTable{{
      .listLabel = "Bread * ", .effect = {.HP = 10},
      .battleLine = "You eat the BREAD, HP goes up by 10",
      .menuDescription = "10 HP gain to You", .meal = Meal::AsInBattle,
-     .noneLeft = "You do not have any bread",
-     .cost = 10, .shopDescription = "Heals 10 HP", .buyCaption = "Buy Bread",
-     .countFull = "You can not have more then 9999 bread."},
+     .cost = 10, .shopDescription = "Heals 10 HP", .buyCaption = "Buy Bread"},
     {.key = "LBread", .name = "Large Bread", .count = &GameState::NumLBread,
      .listLabel = "L Bread * ", .effect = {.HP = 20},
      .battleLine = "You eat the LARGE BREAD, HP goes up by 20",
      .menuDescription = "20 HP gain to You", .meal = Meal::AsInBattle,
-     .noneLeft = "You do not have any large bread",
-     .cost = 20, .shopDescription = "Heals 20 HP", .buyCaption = "Buy L. Bread",
-     .countFull = "You can not have more then 9999 large bread."},
+     .cost = 20, .shopDescription = "Heals 20 HP", .buyCaption = "Buy L. Bread"},
     {.key = "Fruit", .name = "Fruit", .count = &GameState::NumFruit,
      .listLabel = "Fruit * ", .effect = {.TP = 10},
      .battleLine = "You eat the FRUIT, TP goes up by 10",
      .menuDescription = "10 TP gain to You", .meal = Meal::AsInBattle,
-     .noneLeft = "You do not have any fruit",
-     .cost = 20, .shopDescription = "Heals 10 TP", .buyCaption = "Buy Fruit",
-     .countFull = "You can not have more then 9999 fruit."},
+     .cost = 20, .shopDescription = "Heals 10 TP", .buyCaption = "Buy Fruit"},
     {.key = "LFruit", .name = "Large Fruit", .count = &GameState::NumLFruit,
      .listLabel = "L Fruit * ", .effect = {.TP = 20},
      .battleLine = "You eat the LARGE FRUIT, TP goes up by 20",
      .menuDescription = "20 TP gain to You", .meal = Meal::AsInBattle,
-     .noneLeft = "You do not have any large fruit",
-     .cost = 40, .shopDescription = "Heals 20 TP", .buyCaption = "Buy L. Fruit",
-     .countFull = "You can not have more then 9999 large fruit."},
+     .cost = 40, .shopDescription = "Heals 20 TP", .buyCaption = "Buy L. Fruit"},
     {.key = "Chocolate", .name = "Chocolate", .count = &GameState::NumChocolate,
      .listLabel = "Chocolate * ", .effect = {.HP = 99, .TP = 99},
      .battleLine = "You eat the CHOCOLATE, HP goes up by 99 TP goes up by 99",
      .menuDescription = "Full Restore to HP & TP", .meal = Meal::FillsUp,
-     .noneLeft = "You do not have any chocolate",
-     .cost = 500, .shopDescription = "Heals all HP and TP", .buyCaption = "Buy Chocolate",
-     .countFull = "You can not have more then 9999 chocolate."},
+     .cost = 500, .shopDescription = "Heals all HP and TP", .buyCaption = "Buy Chocolate"},
     {.key = "Mace", .name = "Mace", .count = &GameState::NumMace,
      .listLabel = "Mace * ", .effect = {.raised = &GameState::BattleAT, .raise = 10},
      .battleLine = "You use the MACE, Attack goes up by 10",
-     .menuDescription = "10 AT gain to You during battle", .meal = Meal::None, .noneLeft = "",
-     .cost = 500, .shopDescription = "Plus 10 AT during battle", .buyCaption = "Buy Mace",
-     .countFull = "You can not have more then 9999 mace."},
+     .menuDescription = "10 AT gain to You during battle", .meal = Meal::None,
+     .cost = 500, .shopDescription = "Plus 10 AT during battle", .buyCaption = "Buy Mace"},
     {.key = "Helmet", .name = "Helmet", .count = &GameState::NumHelmet,
      .listLabel = "Helmet * ", .effect = {.raised = &GameState::BattleDE, .raise = 10},
      .battleLine = "You use the HELMET, Defence goes up by 10",
-     .menuDescription = "10 DE gain to You during battle", .meal = Meal::None, .noneLeft = "",
-     .cost = 500, .shopDescription = "Plus 10 DE during battle", .buyCaption = "Buy Helmet",
-     .countFull = "You can not have more then 9999 helmet."},
+     .menuDescription = "10 DE gain to You during battle", .meal = Meal::None,
+     .cost = 500, .shopDescription = "Plus 10 DE during battle", .buyCaption = "Buy Helmet"},
     {.key = "Shoes", .name = "Shoes", .count = &GameState::NumShoes,
      .listLabel = "Shoes * ", .effect = {.raised = &GameState::BattleSE, .raise = 10},
      .battleLine = "You use the SHOES, Speed goes up by 10",
-     .menuDescription = "10 SE gain to You during battle", .meal = Meal::None, .noneLeft = "",
-     .cost = 500, .shopDescription = "Plus 10 SE during battle", .buyCaption = "Buy Shoes",
-     .countFull = "You can not have more then 9999 shoes."},
+     .menuDescription = "10 SE gain to You during battle", .meal = Meal::None,
+     .cost = 500, .shopDescription = "Plus 10 SE during battle", .buyCaption = "Buy Shoes"},
     {.key = "Boomerang", .name = "Boomerang", .count = &GameState::NumBoomerang,
      .listLabel = "Boomerang * ", .effect = {.damage = 20},
      .battleLine = {" You use Boomerang on the ", TheEnemy, " for 20 damage"},
-     .menuDescription = "20 Damage to Ememy, during battle", .meal = Meal::None, .noneLeft = "",
+     .menuDescription = "20 Damage to Ememy, during battle", .meal = Meal::None,
      .cost = 500, .shopDescription = "20 damage to enemy, in battle",
-     .buyCaption = "Buy Boomerang", .countFull = "You can not have more then 9999 boomerang."},
+     .buyCaption = "Buy Boomerang"},
     {.key = "Bomb", .name = "Bomb", .count = &GameState::NumBomb,
      .listLabel = "Bomb * ", .effect = {.damage = 50},
      .battleLine = {" You use BOMB on the ", TheEnemy, " for 50 damage"},
-     .menuDescription = "50 Damage to Ememy, during battle", .meal = Meal::None, .noneLeft = "",
-     .cost = 1000, .shopDescription = "50 damage to enemy, in battle", .buyCaption = "Buy bomb",
-     .countFull = "You can not have more then 9999 bomb."},
+     .menuDescription = "50 Damage to Ememy, during battle", .meal = Meal::None,
+     .cost = 1000, .shopDescription = "50 damage to enemy, in battle", .buyCaption = "Buy bomb"},
 }};
 
 constexpr std::array<Technique, 10> techniqueTable{{
@@ -143,4 +130,11 @@ const Item& item(int row) {
 
 const Technique& technique(int row) {
     return techniqueTable.at(std::size_t(row - 1));
+}
+
+std::string lowerCaseName(const Item& item) {
+    std::string name(item.name);
+    std::ranges::transform(name, name.begin(),
+                           [](unsigned char c) { return char(std::tolower(c)); });
+    return name;
 }

@@ -4,6 +4,7 @@
 #include "state/Words.h"
 
 #include <span>
+#include <string>
 #include <string_view>
 
 // Everything the game knows of its ten items and ten techniques, one record each, in the order
@@ -43,17 +44,13 @@ struct Item {
     std::string_view listLabel;
     Effect effect;
     Words battleLine;
-    // On the status page: the row's description, and whether and how it is eaten there, with
-    // the message for when none is held.
+    // On the status page: the row's description, and whether and how it is eaten there.
     std::string_view menuDescription;
     Meal meal;
-    std::string_view noneLeft;
-    // In the shop: the price in gold, the row's description and button, and the message for a
-    // count already at the most the shop sells.
+    // In the shop: the price in gold, the row's description and button.
     Integer cost;
     std::string_view shopDescription;
     std::string_view buyCaption;
-    std::string_view countFull;
 };
 
 struct Technique {
@@ -76,6 +73,9 @@ constexpr Integer MostOfAnItem = 9999;
 
 std::span<const Item, 10> items();
 std::span<const Technique, 10> techniques();
+
+// An item's name as messages write it, in small letters: "large bread".
+std::string lowerCaseName(const Item& item);
 
 // The item or technique of a list button or a row, numbered 1 to 10.
 const Item& item(int row);

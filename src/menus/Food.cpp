@@ -2,10 +2,13 @@
 
 #include "menus/Catalogue.h"
 
-// Only a count of exactly 0 is told; a negative count (from an edited save file) shows nothing.
+// Only a food's count of exactly 0 is told; a negative count (from an edited save file) shows
+// nothing.
 std::string lackOfFood(const GameState& game, int row) {
     const Item& food = item(row);
-    return game.*food.count == 0 ? std::string(food.noneLeft) : std::string();
+    return food.meal != Meal::None && game.*food.count == 0
+               ? "You do not have any " + lowerCaseName(food)
+               : std::string();
 }
 
 // A negative count eats nothing and stays as it is. The cap runs even when nothing was eaten,

@@ -11,7 +11,8 @@ std::vector<std::string> buy(GameState& game, int row) {
     if (game.YourGold < item.cost)
         messages.emplace_back("YOU DO NOT HAVE THAT MUCH GOLD!");
     if (count >= MostOfAnItem)
-        messages.emplace_back(item.countFull);
+        messages.push_back("You can not have more then " + std::to_string(MostOfAnItem) + " " +
+                           lowerCaseName(item) + ".");
     if (messages.empty()) {
         // Neither can leave the 16-bit range: the count is below 9999 and the gold covers the cost.
         ++count;
