@@ -1,11 +1,14 @@
-#include "forms/Startup.h"
+#include "Version.h"
+#include "qt/DesktopPlatform.h"
+#include "qt/DesktopView.h"
+#include "qt/Startup.h"
 
 #include <QApplication>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("quillmar"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(GameVersion));
     // The command line is read before the application exists, so that --help and --version
     // answer even where no window can be opened.
     QStringList arguments;
@@ -19,6 +22,12 @@ int main(int argc, char* argv[]) {
         return start.exitStatus;
     QApplication app(argc, argv);
     prepareApplication();
-    showTitle(start.savedGame);
+    DesktopPlatform platform;
+    DesktopView view;
+    Flow flow(platform, &view);
+    view.attach(flow);
+    flow.start();
+    if (!start.savedGame.isEmpty())
+        flow.openSavedGame(pathBytes(start.savedGame));
     return QApplication::exec();
 }

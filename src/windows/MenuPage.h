@@ -1,0 +1,41 @@
+#pragma once
+
+#include "windows/GameWindow.h"
+
+// A page of the game menu. Either page's Quit (and its close box) leaves the menu: the move
+// screen shows the HP and TP the menu may have changed and comes back.
+class MenuPage : public GameWindow {
+public:
+    MenuPage(std::string name, const WindowContext& context, Twips client)
+        : GameWindow(std::move(name), context, gameCaption(), client, Frame::Fixed) {}
+
+    void closeBox() override { announce(Happening::MenuLeft); }
+
+protected:
+    // The page's own buttons: one to the other page, and Quit, which Escape presses too.
+    void addPageButtons(const char* pageName, const char* pageCaption, const char* quitName,
+                        int top, Happening pageChosen);
+};
+
+// The first menu page: the hero's figures, the items held, and food to eat outside battle.
+class StatusPage : public MenuPage {
+public:
+    static constexpr const char* Name = "StatusPage";
+    explicit StatusPage(const WindowContext& context);
+
+    void load() override;
+
+private:
+    void buildFigures();
+    void buildItemTable();
+    void eat(int row);
+};
+
+// The second menu page: the ten techniques, their costs and which the hero has learned.
+class TechniquesPage : public MenuPage {
+public:
+    static constexpr const char* Name = "TechniquesPage";
+    explicit TechniquesPage(const WindowContext& context);
+
+    void load() override;
+};

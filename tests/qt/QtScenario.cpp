@@ -1,0 +1,129 @@
+#include "qt/QtScenario.h"
+
+#include "qt/DesktopPlatform.h"
+#include "qt/SaveFiles.h"
+#include "qt/Widgets.h"
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QWidget* widgetNamed(DesktopView& view, const std::string& window, const std::string& control) {
+    QWidget* top = view.widgetOf(window);
+    return top ? top->findChild<QWidget*>(QString::fromStdString(control)) : nullptr;
+}
+
+QString captionOf(const QWidget* widget) {
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return button->text();
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return label->text();
+    if (const auto* box = qobject_cast<const QPlainTextEdit*>(widget))
+        return box->toPlainText();
+    return {};
+}
+
+// A label one line high may be wider than laid out, so that today's fonts fit its caption.
+bool placedAsLaidOut(const QWidget* widget, const Control& control) {
+    const QRect laidOut = pixelsOf(control.place);
+    const QRect placed = widget->geometry();
+    if (control.kind != ControlKind::Label)
+        return placed == laidOut;
+    return placed.topLeft() == laidOut.topLeft() && placed.height() == laidOut.height() &&
+           placed.width() >= laidOut.width();
+}
+
+bool drawnAsSaid(const QWidget* widget, const Control& control, DesktopView& view) {
+    const auto* picture = qobject_cast<const PictureBox*>(widget);
+    const auto* button = qobject_cast<const QPushButton*>(widget);
+    return widget->objectName().toStdString() == control.name && placedAsLaidOut(widget, control) &&
+           widget->isEnabled() == control.enabled && widget->isHidden() == !control.visible &&
+           (control.kind == ControlKind::Picture || control.kind == ControlKind::Line ||
+            captionOf(widget).toStdString() == control.caption) &&
+           (!picture ||
+            picture->picture().cacheKey() == view.picture(control.picture).cacheKey()) &&
+           (!button || (button->isDefault() == control.isDefault &&
+                        button->icon().isNull() == (control.arrow == Arrow::None))) &&
+           (control.font == Font{} || widget->font() == layoutFont(control.font)) &&
+           widget->accessibleName().toStdString() == control.accessibleName &&
+           widget->accessibleDescription().toStdString() == control.description &&
+           widget->toolTip().toStdString() == control.toolTip;
+}
+
+} // namespace
+
+void QtHands::click(Flow&, const std::string& window, const std::string& control) {
+    QTest::mouseClick(widgetNamed(view_, window, control), Qt::LeftButton);
+    settle();
+}
+
+// Keys go to the control with the focus in the window, made the active one.
+void QtHands::press(Flow&, const std::string& window, const KeyPress& key) {
+    QWidget* top = view_.widgetOf(window);
+    QApplication::setActiveWindow(top);
+    QWidget* focus = top->focusWidget() ? top->focusWidget() : top;
+    if (key.text.size() == 1 && key.key != "Space")
+        QTest::keyClick(focus, key.text[0]);
+    else
+        QTest::keySequence(focus, QKeySequence(QString::fromStdString(key.key)));
+    settle();
+}
+
+void QtHands::close(Flow&, const std::string& window) {
+    view_.widgetOf(window)->close();
+    settle();
+}
+
+SaveFileRead DiskFiles::read(const std::string& path) {
+    return readSaveFile(pathOf(path));
+}
+
+std::string DiskFiles::write(const std::string& path, const std::string& record) {
+    return writeSaveFile(pathOf(path), record).toStdString();
+}
+
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+std::string viewDiffers(const Flow& flow, DesktopView& view) {
+    for (const Window* window : flow.windows()) {
+        const QWidget* top = view.widgetOf(window->name());
+        if (!top || top->isVisible() != window->isShown() ||
+            top->windowTitle().toStdString() != window->caption())
+            return window->name() + " is not drawn as it stands";
+        for (const Control& control : window->controls())
+            if (!drawnAsSaid(view.widgetOf(*window, control), control, view))
+                return window->name() + "." + control.name + " \"" + control.caption +
+                       "\" is not drawn as it stands";
+        if (window->focus() && top->focusWidget() != view.widgetOf(*window, *window->focus()))
+            return window->name() + " has the focus elsewhere";
+    }
+    return {};
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QStringList everythingIn(const QString& folder) {
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries << it.next().mid(folder.size() + 1);
+    entries.sort();
+    return entries;
+}
