@@ -6,8 +6,7 @@
 #include "LabelGrid.h"
 #include "Offscreen.h"
 #include "Targets.h"
-#include "forms/Form2.h"
-#include "support/Scenario.h"
+#include "qt/QtScenario.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -19,8 +18,8 @@ struct Cell {
     const char* position;
 };
 
-bool heroStandsOn(const Cell& cell) {
-    return theGame().Quadrant == cell.quadrant && theGame().Position == cell.position;
+bool heroStandsOn(const GameState& game, const Cell& cell) {
+    return game.Quadrant == cell.quadrant && game.Position == cell.position;
 }
 
 bool paintedEveryTime(const PaintCounter& counter, const benchmark::State& state) {
@@ -30,26 +29,27 @@ bool paintedEveryTime(const PaintCounter& counter, const benchmark::State& state
 // Up and down in Farmin, where no fight ever opens, between a lower and an upper cell. A click
 // that did not move the hero would time a bare repaint, so every step is checked.
 void stepUpAndDown(benchmark::State& state, Cell lower, Cell upper) {
-    unloadEverything();
-    theGame() = heroAt("Farmin", lower.quadrant, lower.position);
-    Form2& move = Show<Form2>();
-    if (!QTest::qWaitForWindowExposed(&move))
+    QtHands hands;
+    Scenario scenario(&hands);
+    scenario.game() = heroAt("Farmin", lower.quadrant, lower.position);
+    scenario.flow().openMoveScreen();
+    QWidget* move = hands.desktop().widgetOf("MoveScreen");
+    if (!QTest::qWaitForWindowExposed(move))
         return state.SkipWithError("the move screen was not shown");
     PaintCounter counter;
-    control(&move, "map0505")->installEventFilter(&counter);
+    move->findChild<QWidget*>(QStringLiteral("map0505"))->installEventFilter(&counter);
     benchmark::IterationCount moves = 0;
     bool up = true;
     for (auto _ : state) {
-        click(&move, up ? "Command3" : "Command6");
-        move.repaint();
-        moves += heroStandsOn(up ? upper : lower);
+        click(move, up ? "Command3" : "Command6");
+        move->repaint();
+        moves += heroStandsOn(scenario.game(), up ? upper : lower);
         up = !up;
     }
     if (moves != state.iterations())
         state.SkipWithError("a click did not move the hero");
     else if (!paintedEveryTime(counter, state))
         state.SkipWithError("the cells were not painted on every step");
-    unloadEverything();
 }
 
 void moveScreenStep(benchmark::State& state) {

@@ -1,6 +1,9 @@
 #include "Offscreen.h"
 
-#include "support/Scenario.h"
+#include "qt/QtScenario.h"
+
+#include <QPushButton>
+#include <QTest>
 
 #include <QString>
 #include <QtGlobal>
@@ -24,6 +27,6 @@ void prepareOffscreen() {
 }
 
 void click(QWidget* window, const char* buttonName) {
-    QTest::mouseClick(control<QPushButton>(window, buttonName), Qt::LeftButton);
+    QTest::mouseClick(window->findChild<QPushButton*>(QLatin1String(buttonName)), Qt::LeftButton);
     settle();
 }

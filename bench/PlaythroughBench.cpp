@@ -6,8 +6,7 @@
 #include "LabelGrid.h"
 #include "Offscreen.h"
 #include "Targets.h"
-#include "state/GameState.h"
-#include "support/Scenario.h"
+#include "qt/QtScenario.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -20,9 +19,8 @@ namespace {
 // without this the updates that a played game leaves behind would pile up from one game to
 // the next and slow every later one down.
 void freshProgram() {
-    unloadEverything();
+    settle();
     QCoreApplication::processEvents();
-    theGame() = GameState{};
 }
 
 // Lets the windows paint what a click changed, as the event loop does between a player's
@@ -40,7 +38,8 @@ public:
 };
 
 bool playTheWholeGame() {
-    return Scenario().play(winningRoute()).isEmpty();
+    QtHands hands;
+    return Scenario(&hands).play(winningRoute()).empty();
 }
 
 // The clicks of one whole game; 0 when the game could not be played.

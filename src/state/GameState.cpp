@@ -9,11 +9,6 @@ Integer addWithinLimits(Integer value, int amount) {
     return Integer(std::clamp(int(value) + amount, lowest, highest));
 }
 
-GameState& theGame() {
-    static GameState game;
-    return game;
-}
-
 // GCC 12 at -O3 reports a false -Wrestrict inside std::string's assignment from a string_view
 // (GCC bug 105651): a string literal cannot overlap the string's own buffer.
 #if defined(__GNUC__) && !defined(__clang__)

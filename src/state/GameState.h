@@ -117,6 +117,3 @@ struct Place {
     std::string_view position;
 };
 void putHeroAt(GameState& game, const Place& place);
-
-// The record the windows share; rules take a GameState& so tests can use their own.
-GameState& theGame();

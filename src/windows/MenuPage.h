@@ -16,26 +16,3 @@ protected:
     void addPageButtons(const char* pageName, const char* pageCaption, const char* quitName,
                         int top, Happening pageChosen);
 };
-
-// The first menu page: the hero's figures, the items held, and food to eat outside battle.
-class StatusPage : public MenuPage {
-public:
-    static constexpr const char* Name = "StatusPage";
-    explicit StatusPage(const WindowContext& context);
-
-    void load() override;
-
-private:
-    void buildFigures();
-    void buildItemTable();
-    void eat(int row);
-};
-
-// The second menu page: the ten techniques, their costs and which the hero has learned.
-class TechniquesPage : public MenuPage {
-public:
-    static constexpr const char* Name = "TechniquesPage";
-    explicit TechniquesPage(const WindowContext& context);
-
-    void load() override;
-};
