@@ -5,11 +5,12 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <unordered_map>
 
 class ArtBook;
 
 // The hidden picture form: every picture the screens show, looked up by its control name
-// ("gra001", "graYou", "CanGo", ...), from the pixel art in forms/art. A picture costs nothing
+// ("gra001", "graYou", "CanGo", ...), from the pixel art in src/art. A picture costs nothing
 // until a window first asks for it: only then is it drawn and enlarged, and it is shared from
 // then on; no screen builds a picture of its own.
 class graForm1 {
@@ -30,5 +31,8 @@ private:
     graForm1();
     ~graForm1();
     std::unique_ptr<ArtBook> art_;
+    QStringList names_;
+    // The pictures made so far; a map's entries stay where they are as it grows.
+    mutable std::unordered_map<QString, QPixmap> pixmaps_;
     mutable QIcon icon_;
 };

@@ -1,23 +1,14 @@
-// The program as a whole: its command line, its icon and its pictures.
+// The program as a whole: its command line and its icon.
 #include "forms/Form10.h"
 #include "forms/Startup.h"
 #include "forms/graForm1.h"
 #include "toolkit/FormRegistry.h"
 
-#include <QRegularExpression>
 #include <QTest>
 
 class ProgramTest : public QObject {
     Q_OBJECT
 private slots:
-    // Every picture reads without a slip: a line the reader cannot take warns, and a warning
-    // fails. This runs first, as each picture is read once.
-    void everyPictureReads() {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        for (const QString& name : graForm1::instance().names())
-            QVERIFY2(!graForm1::instance().picture(name).isNull(), qPrintable(name));
-    }
-
     // The usage and the version are answered without a window; a mistake is told, with status 2.
     void theCommandLineAnswersBeforeAnyWindow() {
         const Start version = readCommandLine({"quillmar", "--version"});
