@@ -1,6 +1,6 @@
 #include "LabelGrid.h"
 
-#include "forms/graForm1.h"
+#include "qt/ArtPixmaps.h"
 #include "world/Screens.h"
 
 #include <QEvent>
@@ -24,7 +24,7 @@ LabelGrid::PixmapSet LabelGrid::readyPixmaps(const char* quadrant) {
     PixmapSet pixmaps;
     for (std::size_t at = 0; at < pixmaps.size(); ++at) {
         const char tile = screen.tile(int(at / 10) + 1, int(at % 10) + 1);
-        const QPixmap& art = graForm1::instance().picture(QLatin1String(pictureOfTile(tile)));
+        const QPixmap& art = ArtPixmaps::instance().picture(pictureOfTile(tile));
         pixmaps[at] = art.scaled(33, 33, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     }
     return pixmaps;

@@ -3,9 +3,8 @@
 #include "qt/QtScenario.h"
 
 #include <QPushButton>
-#include <QTest>
-
 #include <QString>
+#include <QTest>
 #include <QtGlobal>
 
 namespace {

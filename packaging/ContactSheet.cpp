@@ -1,9 +1,9 @@
-// Draws every picture of graForm1 with its name under it into one PNG, so that the art can be
+// Draws every picture of the art with its name under it into one PNG, so that the art can be
 // looked at as a whole: contact_sheet OUT.png [NAME...] (run with QT_QPA_PLATFORM=offscreen).
 // With names, only those pictures are drawn, in that order: a before-and-after pair of a few.
 // Pictures are doubled without smoothing, so each pixel of the art shows as a 2 x 2 block.
 
-#include "forms/graForm1.h"
+#include "qt/ArtPixmaps.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -24,10 +24,9 @@ QPixmap enlarged(const QPixmap& picture) {
 
 // Lays the pictures out in rows, left to right, and gives back the sheet's height.
 int layOut(const QStringList& names, const QFontMetrics& font, QList<QPoint>& places) {
-    const graForm1& form = graForm1::instance();
     int x = gap, y = gap, rowHeight = 0;
     for (const QString& name : names) {
-        const QSize size = form.picture(name).size() * zoom;
+        const QSize size = ArtPixmaps::instance().picture(name.toStdString()).size() * zoom;
         if (x > gap && x + size.width() > sheetWidth) {
             x = gap;
             y += rowHeight + gap;
@@ -48,8 +47,10 @@ int main(int argc, char* argv[]) {
         QTextStream(stderr) << "usage: contact_sheet OUT.png [NAME...]\n";
         return 2;
     }
-    const graForm1& form = graForm1::instance();
-    const QStringList names = argc > 2 ? QGuiApplication::arguments().mid(2) : form.names();
+    QStringList names = QGuiApplication::arguments().mid(2);
+    if (names.isEmpty())
+        for (const std::string& name : ArtPixmaps::instance().names())
+            names << QString::fromStdString(name);
     const QFontMetrics font(QGuiApplication::font());
     QList<QPoint> places;
     QImage sheet(sheetWidth, layOut(names, font, places), QImage::Format_RGB32);
@@ -57,7 +58,7 @@ int main(int argc, char* argv[]) {
     sheet.fill(QColor(0x80, 0x80, 0x80));
     QPainter painter(&sheet);
     for (qsizetype i = 0; i < names.size(); ++i) {
-        const QPixmap picture = enlarged(form.picture(names[i]));
+        const QPixmap picture = enlarged(ArtPixmaps::instance().picture(names[i].toStdString()));
         painter.drawPixmap(places[i], picture);
         painter.drawText(places[i] + QPoint(0, picture.height() + font.ascent()), names[i]);
     }

@@ -5,7 +5,7 @@
 // crisp answer: dropping pixels to shrink it scrambles the letters, and uneven pixels look
 // broken, so those are scaled smoothly.
 
-#include "forms/graForm1.h"
+#include "qt/ArtPixmaps.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
         QTextStream(stderr) << "usage: quillmar_icons DIR NAME SIZE...\n";
         return 2;
     }
-    const QImage art = graForm1::instance().picture(QStringLiteral("GameIcon")).toImage();
+    const QImage art = ArtPixmaps::instance().picture("GameIcon").toImage();
     if (art.isNull()) {
         QTextStream(stderr) << "the game has no icon art\n";
         return 1;

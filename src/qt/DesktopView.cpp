@@ -1,6 +1,6 @@
 #include "qt/DesktopView.h"
 
-#include "forms/graForm1.h"
+#include "qt/ArtPixmaps.h"
 #include "qt/Widgets.h"
 
 #include <QApplication>
@@ -55,7 +55,7 @@ KeyPress keyPressOf(const QKeyEvent& event) {
 // One window of the game on the desktop, with a widget for each of its controls.
 class WindowWidget : public QWidget {
 public:
-    WindowWidget(Window& window, Flow& flow, DesktopView& view);
+    WindowWidget(Window& window, Flow& flow);
 
     const Window& window() const { return window_; }
     QWidget* widgetOf(const Control& control) const { return widgets_.at(&control); }
@@ -77,7 +77,7 @@ private:
     std::unordered_map<const Control*, QWidget*> widgets_;
 };
 
-WindowWidget::WindowWidget(Window& window, Flow& flow, DesktopView& view)
+WindowWidget::WindowWidget(Window& window, Flow& flow)
     : QWidget(nullptr, frameFlags(window.frame())), window_(window), flow_(flow) {
     setObjectName(text(window.name()));
     setWindowTitle(text(window.caption()));
@@ -91,7 +91,7 @@ WindowWidget::WindowWidget(Window& window, Flow& flow, DesktopView& view)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     for (const Control& control : window.controls())
-        widgets_[&control] = make(control, view.picture(control.picture));
+        widgets_[&control] = make(control, ArtPixmaps::instance().picture(control.picture));
     const QWidget* previous = nullptr;
     for (const Control* control : window.focusOrder())
         if (control->kind == ControlKind::Button || control->kind == ControlKind::TextBox) {
@@ -231,7 +231,7 @@ QWidget* DesktopView::widgetOf(const Window& window, const Control& control) con
 }
 
 void DesktopView::opened(Window& window) {
-    widgets_[&window] = new WindowWidget(window, *flow_, *this);
+    widgets_[&window] = new WindowWidget(window, *flow_);
     window.setObserver(this);
 }
 
@@ -257,7 +257,7 @@ void DesktopView::closed(const Window& window) {
 }
 
 void DesktopView::controlChanged(const Window& window, const Control& control) {
-    widgets_.at(&window)->follow(control, picture(control.picture));
+    widgets_.at(&window)->follow(control, ArtPixmaps::instance().picture(control.picture));
 }
 
 void DesktopView::focusMoved(const Window& window) {
@@ -293,11 +293,4 @@ WindowWidget* DesktopView::windowOf(const QObject* object) const {
         if (each == top)
             return each;
     return nullptr;
-}
-
-const QPixmap& DesktopView::picture(const std::string& name) {
-    auto found = pictures_.find(name);
-    if (found == pictures_.end())
-        found = pictures_.emplace(name, graForm1::instance().picture(text(name))).first;
-    return found->second;
 }

@@ -3,7 +3,6 @@
 #include "windows/Flow.h"
 
 #include <QObject>
-#include <QPixmap>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -34,9 +33,6 @@ public:
     void controlChanged(const Window& window, const Control& control) override;
     void focusMoved(const Window& window) override;
 
-    // The picture of that name in the art, made once; a null picture for none.
-    const QPixmap& picture(const std::string& name);
-
 private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void focusChanged(QWidget* now);
@@ -44,5 +40,4 @@ private:
 
     Flow* flow_ = nullptr;
     std::unordered_map<const Window*, WindowWidget*> widgets_;
-    std::unordered_map<std::string, QPixmap> pictures_;
 };

@@ -1,7 +1,7 @@
 #include "qt/Startup.h"
 
 #include "Version.h"
-#include "forms/graForm1.h"
+#include "qt/ArtPixmaps.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -30,7 +30,7 @@ Start readCommandLine(const QStringList& arguments) {
 }
 
 void prepareApplication() {
-    QApplication::setWindowIcon(graForm1::instance().icon());
+    QApplication::setWindowIcon(ArtPixmaps::instance().icon());
     // Lets desktops match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.lanternoak.Quillmar"));
     QApplication::setQuitOnLastWindowClosed(false);

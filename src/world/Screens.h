@@ -37,7 +37,7 @@ std::span<const Screen, 12> allScreens();
 // name no screen, and then nothing is drawn.
 const Screen* findScreen(std::string_view location, std::string_view quadrant);
 
-// The name of the picture of graForm1 that shows a tile letter ('f' and 'F' are both "gra001").
+// The name of the picture in the art that shows a tile letter ('f' and 'F' are both "gra001").
 std::string_view pictureOfTile(char tile);
 
 // The quadrant beside this one in the place's 2 by 2 arrangement, one screen down (+1) or up

@@ -1,22 +1,13 @@
-// The program as a whole: its command line, its icon and its pictures.
-#include "forms/graForm1.h"
+// The program as a whole: its command line and its icon.
+#include "qt/ArtPixmaps.h"
 #include "qt/QtScenario.h"
 #include "qt/Startup.h"
 
-#include <QRegularExpression>
 #include <QTest>
 
 class ProgramTest : public QObject {
     Q_OBJECT
 private slots:
-    // Every picture reads without a slip: a line the reader cannot take warns, and a warning
-    // fails. This runs first, as each picture is read once.
-    void everyPictureReads() {
-        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        for (const QString& name : graForm1::instance().names())
-            QVERIFY2(!graForm1::instance().picture(name).isNull(), qPrintable(name));
-    }
-
     // The usage and the version are answered without a window; a mistake is told, with status 2.
     void theCommandLineAnswersBeforeAnyWindow() {
         const Start version = readCommandLine({"quillmar", "--version"});
@@ -41,7 +32,7 @@ private slots:
         Scenario scenario(&hands);
         QCOMPARE(scenario.play({"title", "TitleScreen.Command6"}), std::string());
         QCOMPARE(hands.desktop().widgetOf("ContactWindow")->windowIcon().pixmap(32, 32).toImage(),
-                 graForm1::instance().icon().pixmap(32, 32).toImage());
+                 ArtPixmaps::instance().icon().pixmap(32, 32).toImage());
     }
 };
 

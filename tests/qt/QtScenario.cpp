@@ -1,5 +1,6 @@
 #include "qt/QtScenario.h"
 
+#include "qt/ArtPixmaps.h"
 #include "qt/DesktopPlatform.h"
 #include "qt/SaveFiles.h"
 #include "qt/Widgets.h"
@@ -45,8 +46,8 @@ bool drawnAsSaid(const QWidget* widget, const Control& control, DesktopView& vie
            widget->isEnabled() == control.enabled && widget->isHidden() == !control.visible &&
            (control.kind == ControlKind::Picture || control.kind == ControlKind::Line ||
             captionOf(widget).toStdString() == control.caption) &&
-           (!picture ||
-            picture->picture().cacheKey() == view.picture(control.picture).cacheKey()) &&
+           (!picture || picture->picture().cacheKey() ==
+                            ArtPixmaps::instance().picture(control.picture).cacheKey()) &&
            (!button || (button->isDefault() == control.isDefault &&
                         button->icon().isNull() == (control.arrow == Arrow::None))) &&
            (control.font == Font{} || widget->font() == layoutFont(control.font)) &&
