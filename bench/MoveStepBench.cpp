@@ -29,11 +29,11 @@ bool paintedEveryTime(const PaintCounter& counter, const benchmark::State& state
 // Up and down in Farmin, where no fight ever opens, between a lower and an upper cell. A click
 // that did not move the hero would time a bare repaint, so every step is checked.
 void stepUpAndDown(benchmark::State& state, Cell lower, Cell upper) {
-    QtHands hands;
-    Scenario scenario(&hands);
+    AtTheDesktop desktop;
+    Scenario scenario(&desktop);
     scenario.game() = heroAt("Farmin", lower.quadrant, lower.position);
     scenario.flow().openMoveScreen();
-    QWidget* move = hands.desktop().widgetOf("MoveScreen");
+    QWidget* move = desktop.desktopView().widgetOf("MoveScreen");
     if (!QTest::qWaitForWindowExposed(move))
         return state.SkipWithError("the move screen was not shown");
     PaintCounter counter;

@@ -38,8 +38,8 @@ public:
 };
 
 bool playTheWholeGame() {
-    QtHands hands;
-    return Scenario(&hands).play(winningRoute()).empty();
+    AtTheDesktop desktop;
+    return Scenario(&desktop).play(winningRoute()).empty();
 }
 
 // The clicks of one whole game; 0 when the game could not be played.

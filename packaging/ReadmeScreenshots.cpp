@@ -65,13 +65,13 @@ const Shot shots[] = {
 };
 
 bool take(const Shot& shot, const QDir& dir) {
-    QtHands hands;
-    Scenario scenario(&hands);
+    AtTheDesktop desktop;
+    Scenario scenario(&desktop);
     const QString path = dir.filePath(QString::fromLatin1(shot.file) + ".png");
     std::vector<std::string> steps = stepsOf(shot.steps);
     steps.push_back("told nothing");
     const std::string failed = scenario.play(steps);
-    QWidget* window = hands.desktop().widgetOf(shot.window);
+    QWidget* window = desktop.desktopView().widgetOf(shot.window);
     if (!failed.empty() || !window || !window->grab().save(path)) {
         QTextStream(stderr) << "cannot take " << path << ": " << failed.c_str() << '\n';
         return false;

@@ -1,26 +1,29 @@
-// The program as a whole: its command line and its icon.
+// The program as a whole: its command line, its icon and the folder its dialogs open in. (The
+// command_line test runs the program itself for its answers and its exit status.)
 #include "qt/ArtPixmaps.h"
+#include "qt/DesktopPlatform.h"
 #include "qt/QtScenario.h"
 #include "qt/Startup.h"
 
+#include <QDir>
+#include <QSettings>
 #include <QTest>
 
 class ProgramTest : public QObject {
     Q_OBJECT
+    QTemporaryDir home_;
+
 private slots:
-    // The usage and the version are answered without a window; a mistake is told, with status 2.
-    void theCommandLineAnswersBeforeAnyWindow() {
-        const Start version = readCommandLine({"quillmar", "--version"});
-        QVERIFY(version.output.startsWith(QStringLiteral("quillmar ")));
-        const Start help = readCommandLine({"quillmar", "--help"});
-        QVERIFY(help.output.contains(QStringLiteral("[options] [saved-game]")));
-        QCOMPARE(version.exitStatus + help.exitStatus, 0);
-        for (const QStringList& wrong :
-             {QStringList{"quillmar", "--cheat"}, QStringList{"quillmar", "a.QSV", "b.QSV"}}) {
-            const Start mistake = readCommandLine(wrong);
-            QCOMPARE(mistake.exitStatus, 2);
-            QVERIFY(!mistake.mistake.isEmpty() && mistake.output.isEmpty());
-        }
+    // The dialogs' settings and documents folder are the test's own, never the player's.
+    void initTestCase() {
+        qputenv("HOME", QFile::encodeName(home_.path()));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           home_.filePath(QStringLiteral("config")));
+    }
+
+    // The usage names the saved game; one saved game is taken to open, none is fine too.
+    void theCommandLineNamesTheSavedGame() {
+        QVERIFY(readCommandLine({"quillmar", "--help"}).output.contains("[options] [saved-game]"));
         QCOMPARE(readCommandLine({"quillmar", "a.QSV"}).savedGame, QStringLiteral("a.QSV"));
         QCOMPARE(readCommandLine({"quillmar"}).exitStatus, -1);
     }
@@ -28,11 +31,29 @@ private slots:
     // Every window carries the game's icon, which the program sets before its first window.
     void everyWindowCarriesTheGameIcon() {
         prepareApplication();
-        QtHands hands;
-        Scenario scenario(&hands);
+        AtTheDesktop desktop;
+        Scenario scenario(&desktop);
         QCOMPARE(scenario.play({"title", "TitleScreen.Command6"}), std::string());
-        QCOMPARE(hands.desktop().widgetOf("ContactWindow")->windowIcon().pixmap(32, 32).toImage(),
+        QWidget* contact = desktop.desktopView().widgetOf("ContactWindow");
+        QCOMPARE(contact->windowIcon().pixmap(32, 32).toImage(),
                  ArtPixmaps::instance().icon().pixmap(32, 32).toImage());
+    }
+
+    // The first dialog opens in the documents folder, or at home when there is none. A chosen
+    // file's folder is kept in the game's settings for the next dialog, a cancel keeps it, and
+    // once that folder has gone the dialogs fall back to the documents folder.
+    void dialogsOpenInTheFolderLastUsed() {
+        const QDir dir(home_.path());
+        QCOMPARE(dialogStartFolder(), dir.path());
+        QVERIFY(dir.mkpath(QStringLiteral("Documents")) && dir.mkpath(QStringLiteral("saves")));
+        QCOMPARE(dialogStartFolder(), dir.filePath(QStringLiteral("Documents")));
+        rememberDialogFolder(dir.filePath(QStringLiteral("saves/GAME.QSV")));
+        rememberDialogFolder(QString());
+        QCOMPARE(dialogStartFolder(), dir.filePath(QStringLiteral("saves")));
+        QVERIFY(
+            QFile::exists(dir.filePath(QStringLiteral("config/Lantern Oak Studio/Quillmar.conf"))));
+        QVERIFY(dir.rmdir(QStringLiteral("saves")));
+        QCOMPARE(dialogStartFolder(), dir.filePath(QStringLiteral("Documents")));
     }
 };
 

@@ -39,7 +39,7 @@ bool placedAsLaidOut(const QWidget* widget, const Control& control) {
            placed.width() >= laidOut.width();
 }
 
-bool drawnAsSaid(const QWidget* widget, const Control& control, DesktopView& view) {
+bool drawnAsSaid(const QWidget* widget, const Control& control) {
     const auto* picture = qobject_cast<const PictureBox*>(widget);
     const auto* button = qobject_cast<const QPushButton*>(widget);
     return widget->objectName().toStdString() == control.name && placedAsLaidOut(widget, control) &&
@@ -58,13 +58,13 @@ bool drawnAsSaid(const QWidget* widget, const Control& control, DesktopView& vie
 
 } // namespace
 
-void QtHands::click(Flow&, const std::string& window, const std::string& control) {
+void AtTheDesktop::click(Flow&, const std::string& window, const std::string& control) {
     QTest::mouseClick(widgetNamed(view_, window, control), Qt::LeftButton);
     settle();
 }
 
 // Keys go to the control with the focus in the window, made the active one.
-void QtHands::press(Flow&, const std::string& window, const KeyPress& key) {
+void AtTheDesktop::press(Flow&, const std::string& window, const KeyPress& key) {
     QWidget* top = view_.widgetOf(window);
     QApplication::setActiveWindow(top);
     QWidget* focus = top->focusWidget() ? top->focusWidget() : top;
@@ -75,16 +75,16 @@ void QtHands::press(Flow&, const std::string& window, const KeyPress& key) {
     settle();
 }
 
-void QtHands::close(Flow&, const std::string& window) {
+void AtTheDesktop::close(Flow&, const std::string& window) {
     view_.widgetOf(window)->close();
     settle();
 }
 
-SaveFileRead DiskFiles::read(const std::string& path) {
+SaveFileRead AtTheDesktop::read(const std::string& path) {
     return readSaveFile(pathOf(path));
 }
 
-std::string DiskFiles::write(const std::string& path, const std::string& record) {
+std::string AtTheDesktop::write(const std::string& path, const std::string& record) {
     return writeSaveFile(pathOf(path), record).toStdString();
 }
 
@@ -99,7 +99,7 @@ std::string viewDiffers(const Flow& flow, DesktopView& view) {
             top->windowTitle().toStdString() != window->caption())
             return window->name() + " is not drawn as it stands";
         for (const Control& control : window->controls())
-            if (!drawnAsSaid(view.widgetOf(*window, control), control, view))
+            if (!drawnAsSaid(view.widgetOf(*window, control), control))
                 return window->name() + "." + control.name + " \"" + control.caption +
                        "\" is not drawn as it stands";
         if (window->focus() && top->focusWidget() != view.widgetOf(*window, *window->focus()))

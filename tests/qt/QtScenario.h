@@ -7,9 +7,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// A scenario's player at the desktop: the windows drawn by the desktop view, offscreen, and
-// acted on through their widgets with the mouse and the keyboard, as a player would.
-class QtHands : public Hands {
+// A scenario at the desktop: the windows drawn by the desktop view, offscreen, and acted on
+// through their widgets with the mouse and the keyboard, as a player would, with saved games in a
+// folder of their own on disk, written and read as the desktop does.
+class AtTheDesktop : public Setting {
 public:
     void click(Flow& flow, const std::string& window, const std::string& control) override;
     void press(Flow& flow, const std::string& window, const KeyPress& key) override;
@@ -17,20 +18,14 @@ public:
     WindowView* view() override { return &view_; }
     void begin(Flow& flow) override { view_.attach(flow); }
 
-    DesktopView& desktop() { return view_; }
-
-private:
-    DesktopView view_;
-};
-
-// Saved games in a folder of their own on disk, written and read as the desktop does.
-class DiskFiles : public SaveFileStore {
-public:
     std::string folder() const override { return folder_.path().toStdString(); }
     SaveFileRead read(const std::string& path) override;
     std::string write(const std::string& path, const std::string& record) override;
 
+    DesktopView& desktopView() { return view_; }
+
 private:
+    DesktopView view_;
     QTemporaryDir folder_;
 };
 

@@ -78,16 +78,15 @@ private slots:
     // record's own reader refuses is tested with the rules; these are what only a file can be:
     // empty, not a saved game, a byte over the largest save, a folder, absent, a named pipe.
     void aBadFileChangesNothing() {
-        QtHands hands;
-        DiskFiles files;
-        const QDir folder(QString::fromStdString(files.folder()));
+        AtTheDesktop desktop;
+        const QDir folder(QString::fromStdString(desktop.folder()));
         QVERIFY(::mkfifo(qPrintable(folder.filePath("pipe.QSV")), 0600) == 0);
         write(folder.filePath("empty.QSV"), "");
         write(folder.filePath("text.QSV"), "Quillmar\r\n");
         write(folder.filePath("large.QSV"), recordOfSize(LargestSaveFile + 1));
         for (const std::string name :
              {"empty.QSV", "text.QSV", "large.QSV", ".", "absent.QSV", "pipe.QSV"}) {
-            Scenario scenario(&hands, &files);
+            Scenario scenario(&desktop);
             scenario.game() = heroAt("BanditsCave", "Q2", "x5y5", 4);
             scenario.game().EnemyName = "Bat";
             scenario.game().CellOpen(2, 2) = True;

@@ -18,21 +18,19 @@ private slots:
 
     void theWidgetsFollowTheWindows() {
         QFETCH(std::vector<std::string>, steps);
-        QtHands hands;
-        DiskFiles files;
-        Scenario scenario(&hands, &files);
+        AtTheDesktop desktop;
+        Scenario scenario(&desktop);
         QCOMPARE(scenario.play(steps), std::string());
-        QCOMPARE(viewDiffers(scenario.flow(), hands.desktop()), std::string());
+        QCOMPARE(viewDiffers(scenario.flow(), desktop.desktopView()), std::string());
     }
 
     void theWidgetsFollowARandomPlayer() {
         const auto seed = unsigned(qEnvironmentVariableIntValue("QUILLMAR_RANDOM_SEED"));
         const int asked = qEnvironmentVariableIntValue("QUILLMAR_VIEW_ACTIONS");
-        QtHands hands;
-        DiskFiles files;
-        RandomPlayer player(seed, &hands, &files);
-        player.alsoCheck = [&hands](const Flow& flow) {
-            return viewDiffers(flow, hands.desktop());
+        AtTheDesktop desktop;
+        RandomPlayer player(seed, &desktop);
+        player.alsoCheck = [&desktop](const Flow& flow) {
+            return viewDiffers(flow, desktop.desktopView());
         };
         QCOMPARE(playRandomly(player, seed, asked > 0 ? asked : 1500), std::string());
         QCOMPARE(player.seen.size(), std::size_t(13));

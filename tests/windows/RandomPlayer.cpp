@@ -7,6 +7,7 @@
 #include "world/Screens.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 
 namespace {
@@ -48,26 +49,18 @@ std::string brokenFigure(const GameState& game) {
     return {};
 }
 
-std::string trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string()
-                                      : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-bool isFigure(const std::string& text) {
-    const std::size_t digits = text.starts_with('-') || text.starts_with('+') ? 1 : 0;
-    return text.size() > digits && std::all_of(text.begin() + long(digits), text.end(), ::isdigit);
-}
-
 // A control a screen reader could not name or explain: a picture, or a button without a caption
 // (but the battle's numbered list), with no name; or a value label, blank or a figure, with no
 // description.
 bool unexplained(const Control& control) {
-    const std::string caption = trimmed(control.caption);
+    int figure = 0;
+    char after = 0;
+    const bool blank = control.caption.find_first_not_of(' ') == std::string::npos;
     const bool bareButton =
-        control.kind == ControlKind::Button && caption.empty() && !control.name.starts_with("Do");
-    const bool valueLabel = control.kind == ControlKind::Label && !control.name.empty() &&
-                            (caption.empty() || isFigure(caption));
+        control.kind == ControlKind::Button && blank && !control.name.starts_with("Do");
+    const bool valueLabel =
+        control.kind == ControlKind::Label && !control.name.empty() &&
+        (blank || std::sscanf(control.caption.c_str(), "%d %c", &figure, &after) == 1);
     return ((control.kind == ControlKind::Picture || bareButton) &&
             control.accessibleName.empty()) ||
            (valueLabel && control.description.empty());
@@ -79,12 +72,11 @@ const std::vector<std::string> roundTrip = {"file 0.QSV: saved", "MoveScreen.Com
 
 } // namespace
 
-RandomPlayer::RandomPlayer(unsigned seed, Hands* hands, SaveFileStore* files)
-    : random_(seed), scenario_(hands, files) {
+RandomPlayer::RandomPlayer(unsigned seed, Setting* setting) : random_(seed), scenario_(setting) {
     const std::vector<GameState> games = savedGames();
     for (std::size_t game = 0; game < games.size(); ++game)
-        scenario_.files().write(scenario_.path(std::to_string(game) + ".QSV"),
-                                formatSaveRecord(games[game]));
+        scenario_.setting().write(scenario_.path(std::to_string(game) + ".QSV"),
+                                  formatSaveRecord(games[game]));
     restart();
 }
 
@@ -115,7 +107,7 @@ std::string RandomPlayer::act() {
 // Exactly one window can be acted on (the about box aside), and every control on show has a
 // name or description for screen readers.
 std::string RandomPlayer::checkShownWindows() {
-    std::vector<std::string> shown;
+    int actedOn = 0;
     for (const Window* window : scenario_.flow().windows()) {
         if (!window->isShown())
             continue;
@@ -123,15 +115,9 @@ std::string RandomPlayer::checkShownWindows() {
         for (const Control& control : window->controls())
             if (unexplained(control))
                 return window->name() + "." + control.name + " says nothing to a reader";
-        if (window->name() != "AboutBox")
-            shown.push_back(window->name());
+        actedOn += window->name() == "AboutBox" ? 0 : 1;
     }
-    if (shown.size() == 1)
-        return {};
-    std::string names;
-    for (const std::string& name : shown)
-        names += " " + name;
-    return "windows on show:" + names;
+    return actedOn == 1 ? std::string() : std::to_string(actedOn) + " windows to act on";
 }
 
 // Every button that can be pressed and every close box; the arrows and the fight, which are the

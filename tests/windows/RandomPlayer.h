@@ -11,7 +11,7 @@
 // widgets for fewer.
 class RandomPlayer {
 public:
-    RandomPlayer(unsigned seed, Hands* hands = nullptr, SaveFileStore* files = nullptr);
+    explicit RandomPlayer(unsigned seed, Setting* setting = nullptr);
 
     // One random action, and the problem if anything that must hold broke.
     std::string act();

@@ -60,19 +60,7 @@ KeyPress keyTyping(char character) {
 
 } // namespace
 
-void Hands::click(Flow& flow, const std::string& window, const std::string& control) {
-    flow.click(window, control);
-}
-
-void Hands::press(Flow& flow, const std::string& window, const KeyPress& key) {
-    flow.press(window, key);
-}
-
-void Hands::close(Flow& flow, const std::string& window) {
-    flow.closeBox(window);
-}
-
-SaveFileRead SaveFileStore::read(const std::string& path) {
+SaveFileRead Setting::read(const std::string& path) {
     if (path.ends_with("/."))
         return {false, {}, "it is a folder, not a saved game"};
     const auto found = files_.find(path);
@@ -81,15 +69,14 @@ SaveFileRead SaveFileStore::read(const std::string& path) {
     return {true, found->second, {}};
 }
 
-std::string SaveFileStore::write(const std::string& path, const std::string& record) {
+std::string Setting::write(const std::string& path, const std::string& record) {
     if (path.ends_with("/."))
         return "the name chosen is a folder";
     files_[path] = record;
     return {};
 }
 
-Scenario::Scenario(Hands* hands, SaveFileStore* files)
-    : hands_(hands ? hands : &defaultHands_), files_(files ? files : &memory_) {
+Scenario::Scenario(Setting* setting) : setting_(setting ? setting : &onTheWindows_) {
     restart();
 }
 
@@ -105,7 +92,7 @@ void Scenario::restart() {
     Platform& platform = *this;
     WindowView& view = *this;
     flow_ = std::make_unique<Flow>(platform, &view);
-    hands_->begin(*flow_);
+    setting_->begin(*flow_);
 }
 
 void Scenario::setAfterEachClick(std::function<void()> hook) {
@@ -142,25 +129,26 @@ void Scenario::answerDialogs() {
     }
 }
 
+// The scenario counts the loads of each window, and passes all on to the view, if any.
 void Scenario::opened(Window& window) {
     ++loads_[window.name()];
-    if (WindowView* view = hands_->view())
-        view->opened(window);
+    if (setting_->view())
+        setting_->view()->opened(window);
 }
 
 void Scenario::shown(const Window& window) {
-    if (WindowView* view = hands_->view())
-        view->shown(window);
+    if (setting_->view())
+        setting_->view()->shown(window);
 }
 
 void Scenario::hidden(const Window& window) {
-    if (WindowView* view = hands_->view())
-        view->hidden(window);
+    if (setting_->view())
+        setting_->view()->hidden(window);
 }
 
 void Scenario::closed(const Window& window) {
-    if (WindowView* view = hands_->view())
-        view->closed(window);
+    if (setting_->view())
+        setting_->view()->closed(window);
 }
 
 std::string Scenario::play(const std::vector<std::string>& steps) {
@@ -215,7 +203,7 @@ std::string Scenario::act(const std::vector<std::string>& words, const std::stri
         game().EnemyName = what;
         flow_->openBattle();
     } else if (verb == "close" && flow_->find(what)) {
-        hands_->close(*flow_, what);
+        setting_->close(*flow_, what);
     } else if ((verb == "press" || verb == "type") && flow_->find(what)) {
         return keys(words, line);
     } else if (verb == "walk") {
@@ -245,7 +233,7 @@ std::string Scenario::pressed(const std::string& window, const std::string& butt
     const Window* found = flow_->find(window);
     if (!found || !found->isShown() || !found->find(button))
         return "no " + button + " on show to press";
-    hands_->click(*flow_, window, button);
+    setting_->click(*flow_, window, button);
     answerDialogs();
     if (afterEachClick)
         afterEachClick();
@@ -256,10 +244,10 @@ std::string Scenario::keys(const std::vector<std::string>& words, const std::str
     const std::string& window = words[1];
     if (words[0] == "type")
         for (const char character : rest(line, window + ' '))
-            hands_->press(*flow_, window, keyTyping(character));
+            setting_->press(*flow_, window, keyTyping(character));
     else
         for (std::size_t at = 2; at < words.size(); ++at)
-            hands_->press(*flow_, window, {words[at], words[at] == "Space" ? " " : ""});
+            setting_->press(*flow_, window, {words[at], words[at] == "Space" ? " " : ""});
     return {};
 }
 
@@ -287,7 +275,7 @@ std::string Scenario::check(const std::vector<std::string>& subject, const std::
     if (verb == "filter")
         return differs("the filter", filter_, expected);
     if (verb == "file") {
-        const SaveFileRead file = files_->read(path(what));
+        const SaveFileRead file = setting_->read(path(what));
         return differs("the file", file.ok ? file.text : "<unreadable>", formatSaveRecord(game()));
     }
     const std::string name = verb.substr(verb.find('.') + 1);

@@ -7,24 +7,22 @@
 #include <string>
 #include <vector>
 
-// How a scenario's player acts on the windows: straight on the window layer, or through a view
-// as a player's mouse and keyboard would. The scenario has checked that the window is on show.
-class Hands {
+// Where a scenario plays: straight on the window layer, with its saved games in memory (where
+// a name of "." is a folder), or at the desktop, acted on through the view with the mouse and the
+// keyboard and with saved games on disk. The scenario has checked that the window is on show.
+class Setting {
 public:
-    virtual ~Hands() = default;
-    virtual void click(Flow& flow, const std::string& window, const std::string& control);
-    virtual void press(Flow& flow, const std::string& window, const KeyPress& key);
-    virtual void close(Flow& flow, const std::string& window);
+    virtual ~Setting() = default;
+    virtual void click(Flow& flow, const std::string& window, const std::string& control) {
+        flow.click(window, control);
+    }
+    virtual void press(Flow& flow, const std::string& window, const KeyPress& key) {
+        flow.press(window, key);
+    }
+    virtual void close(Flow& flow, const std::string& window) { flow.closeBox(window); }
     // The view the flow draws on, if any, and the start of each program it draws.
     virtual WindowView* view() { return nullptr; }
     virtual void begin(Flow&) {}
-};
-
-// Where a scenario's saved games lie: in memory for the window layer alone (a name of "." is a
-// folder there), on disk through a view.
-class SaveFileStore {
-public:
-    virtual ~SaveFileStore() = default;
     virtual std::string folder() const { return "/games"; }
     virtual SaveFileRead read(const std::string& path);
     virtual std::string write(const std::string& path, const std::string& record);
@@ -68,15 +66,15 @@ private:
 //   filter: Quillmar Save (*.QSV)  the filter the last file dialog offered
 class Scenario : private Platform, private WindowView {
 public:
-    explicit Scenario(Hands* hands = nullptr, SaveFileStore* files = nullptr);
+    explicit Scenario(Setting* setting = nullptr);
     ~Scenario() override;
 
     // Plays the steps; an empty string when every step held, else which failed and why.
     std::string play(const std::vector<std::string>& steps);
 
     // A file of the scenario's folder, as "save" and "load" name it.
-    std::string path(const std::string& name) const { return files_->folder() + "/" + name; }
-    SaveFileStore& files() { return *files_; }
+    std::string path(const std::string& name) const { return setting_->folder() + "/" + name; }
+    Setting& setting() { return *setting_; }
 
     Flow& flow() { return *flow_; }
     GameState& game() { return flow_->game(); }
@@ -95,9 +93,9 @@ private:
                           std::function<void(const std::string&)> chosen) override;
     void chooseFileToSave(const std::string& filter,
                           std::function<void(const std::string&)> chosen) override;
-    SaveFileRead readSaveFile(const std::string& path) override { return files_->read(path); }
+    SaveFileRead readSaveFile(const std::string& path) override { return setting_->read(path); }
     std::string writeSaveFile(const std::string& path, const std::string& record) override {
-        return files_->write(path, record);
+        return setting_->write(path, record);
     }
     void endProgram() override { ++quits_; }
 
@@ -117,10 +115,8 @@ private:
     std::string fight();
     std::string told(const std::string& expected);
 
-    Hands defaultHands_;
-    SaveFileStore memory_;
-    Hands* hands_;
-    SaveFileStore* files_;
+    Setting onTheWindows_;
+    Setting* setting_;
     std::unique_ptr<Flow> flow_;
     std::vector<std::function<void()>> dialogs_; // waiting for their answers, oldest first
     std::string answer_;
