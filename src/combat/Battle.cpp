@@ -2,7 +2,7 @@
 
 #include "combat/Levels.h"
 #include "combat/Roster.h"
-#include "menus/Catalogue.h"
+#include "items/Catalogue.h"
 
 #include <algorithm>
 #include <utility>

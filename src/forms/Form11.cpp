@@ -1,8 +1,8 @@
 #include "forms/Form11.h"
 
 #include "forms/Form2.h"
-#include "menus/Catalogue.h"
-#include "menus/Shop.h"
+#include "items/Catalogue.h"
+#include "items/Shop.h"
 #include "toolkit/Dialogs.h"
 #include "toolkit/FormRegistry.h"
 #include "toolkit/Keys.h"

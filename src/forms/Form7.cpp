@@ -1,7 +1,7 @@
 #include "forms/Form7.h"
 
 #include "forms/Form6.h"
-#include "menus/Catalogue.h"
+#include "items/Catalogue.h"
 #include "toolkit/FormRegistry.h"
 #include "toolkit/Keys.h"
 #include "toolkit/Text.h"

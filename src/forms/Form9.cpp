@@ -1,7 +1,7 @@
 #include "forms/Form9.h"
 
 #include "forms/Form1.h"
-#include "menus/HelpPages.h"
+#include "items/HelpPages.h"
 #include "toolkit/FormRegistry.h"
 #include "toolkit/Keys.h"
 #include "toolkit/Text.h"

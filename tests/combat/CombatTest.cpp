@@ -1,7 +1,7 @@
 #include "combat/Battle.h"
 #include "combat/Levels.h"
 #include "combat/Roster.h"
-#include "menus/Catalogue.h"
+#include "items/Catalogue.h"
 #include "state/RulesTesting.h"
 
 #include <algorithm>

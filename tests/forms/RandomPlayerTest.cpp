@@ -2,7 +2,7 @@
 // and QUILLMAR_RANDOM_ACTIONS choose seed and count), and after each what must always hold. A
 // failure prints the seed and the steps since the program last started: a scenario to replay.
 #include "combat/Levels.h"
-#include "menus/Catalogue.h"
+#include "items/Catalogue.h"
 #include "support/Scenario.h"
 #include "toolkit/Widgets.h"
 #include "world/Movement.h"

@@ -1,4 +1,4 @@
-#include "menus/HelpPages.h"
+#include "items/HelpPages.h"
 
 #include <span>
 #include <stdexcept>

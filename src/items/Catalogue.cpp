@@ -1,4 +1,4 @@
-#include "menus/Catalogue.h"
+#include "items/Catalogue.h"
 
 #include <algorithm>
 #include <array>

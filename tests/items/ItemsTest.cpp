@@ -1,7 +1,7 @@
-#include "menus/Catalogue.h"
-#include "menus/Food.h"
-#include "menus/HelpPages.h"
-#include "menus/Shop.h"
+#include "items/Catalogue.h"
+#include "items/Food.h"
+#include "items/HelpPages.h"
+#include "items/Shop.h"
 #include "state/RulesTesting.h"
 
 #include <algorithm>

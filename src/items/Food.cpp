@@ -1,6 +1,6 @@
-#include "menus/Food.h"
+#include "items/Food.h"
 
-#include "menus/Catalogue.h"
+#include "items/Catalogue.h"
 
 // Only a food's count of exactly 0 is told; a negative count (from an edited save file) shows
 // nothing.

@@ -1,6 +1,6 @@
-#include "menus/Shop.h"
+#include "items/Shop.h"
 
-#include "menus/Catalogue.h"
+#include "items/Catalogue.h"
 
 // A count above 9999 can only come from a save file. It counts as full too: the hero is told
 // why nothing is bought, rather than the click silently doing nothing.
