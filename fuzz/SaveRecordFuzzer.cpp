@@ -20,7 +20,7 @@ namespace {
 void require(bool holds, const char* property, std::string_view detail = {}) {
     if (holds)
         return;
-    std::fprintf(stderr, "Broken property: %s %.*s\n", property, int(detail.size()), detail.data());
+    std::fprintf(stderr, "Broken property: %s %s\n", property, std::string(detail).c_str());
     std::abort();
 }
 

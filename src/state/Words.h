@@ -17,8 +17,8 @@ struct NameSlot {};
 struct Words {
     constexpr Words(const char* text) : before(text) {}
     constexpr Words(std::string_view text) : before(text) {}
-    constexpr Words(std::string_view before, NameSlot, std::string_view after = {})
-        : before(before), named(true), after(after) {}
+    constexpr Words(std::string_view textBefore, NameSlot, std::string_view textAfter = {})
+        : before(textBefore), named(true), after(textAfter) {}
 
     std::string around(std::string_view name) const {
         return joined({before, named ? name : std::string_view(), after});

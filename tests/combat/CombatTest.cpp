@@ -55,7 +55,7 @@ TEST(Battle, everyListButtonDoesWhatItsLineSays) {
                 game.*item(button).count = held, game.YourTP = TP;
                 game.*technique(button).learned = learned;
                 return (isItem ? showItems(game, battle)
-                               : showTechniques(game, battle))[button - 1];
+                               : showTechniques(game, battle))[std::size_t(button - 1)];
             };
             EXPECT_TRUE(shown(1, Integer(cost), True).enabled);
             EXPECT_FALSE(shown(0, Integer(cost - 1), True).enabled);

@@ -89,8 +89,8 @@ TEST(Movement, everyStepGoesOnExactlyWhenTheCellAheadIsOpen) {
 // The town opens at stage 1, the training center at 2, the cave from 3 to 21; others offer none.
 TEST(Travel, theStoryStageDecidesWhichPlacesCanBeChosen) {
     std::string offered;
-    for (const Integer stage : {0, 1, 2, 3, 21, 22, 50, -1}) {
-        const auto [town, center, cave] = travelChoices(stage);
+    for (const int stage : {0, 1, 2, 3, 21, 22, 50, -1}) {
+        const auto [town, center, cave] = travelChoices(static_cast<Integer>(stage));
         offered += std::to_string(town) + std::to_string(center) + std::to_string(cave) + ' ';
     }
     EXPECT_EQ(offered, "000 100 110 111 111 000 000 000 ");
