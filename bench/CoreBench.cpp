@@ -63,7 +63,7 @@ void stepBaseline(benchmark::State& state) {
 GameState heroAgainstSlime() {
     GameState game = heroInFarmin();
     game.EnemyName = "Slime";
-    WhatEnemy(game);
+    setUpEnemy(game);
     startBattle(game);
     return game;
 }
@@ -75,7 +75,7 @@ void battleTurn(benchmark::State& state) {
         game.EnemyHP = game.YourHP = 30000;
         const HeroAction action = attack(game, battle);
         benchmark::DoNotOptimize(action.message.data());
-        const EnemyHit hit = EnemyAttack(game, battle);
+        const EnemyHit hit = enemyAttack(game, battle);
         benchmark::DoNotOptimize(hit.message.data());
     }
 }
@@ -148,6 +148,6 @@ int main(int argc, char** argv) {
     return runWithTargets(
         argc, argv,
         {{"step decision (core step())", "step", "step_baseline"},
-         {"battle turn (core attack + EnemyAttack)", "battle_turn", "battle_turn_baseline"},
+         {"battle turn (core attack + enemyAttack)", "battle_turn", "battle_turn_baseline"},
          {"save record formatted and read back", "save_record", "save_record_baseline"}});
 }

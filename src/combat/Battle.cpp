@@ -93,7 +93,7 @@ ListButtons showTechniques(const GameState& game, BattleFields& battle) {
     });
 }
 
-EnemyHit EnemyAttack(GameState& game, const BattleFields& battle) {
+EnemyHit enemyAttack(GameState& game, const BattleFields& battle) {
     EnemyHit hit;
     hit.damage = blow(game.EnemyAT, battle.GuardDE);
     game.YourHP = addWithinLimits(game.YourHP, -hit.damage);
@@ -103,11 +103,11 @@ EnemyHit EnemyAttack(GameState& game, const BattleFields& battle) {
 }
 
 // The level-ups in order of the level they lead to; a victory grants at most one.
-constexpr std::array levelUps{LevelUp2, LevelUp3, LevelUp4, LevelUp5};
+constexpr std::array levelUps{levelUpTo2, levelUpTo3, levelUpTo4, levelUpTo5};
 
 // Every battle opens with an enemy of the roster, so a name outside it cannot come here; were
 // it to, the victory would pay nothing and change nothing.
-Victory DoEX(GameState& game) {
+Victory rewardVictory(GameState& game) {
     const Enemy* beaten = findEnemy(game.EnemyName);
     if (!beaten)
         return {};

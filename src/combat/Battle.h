@@ -46,7 +46,7 @@ struct EnemyHit {
     bool heroDied = false;
     std::string message; // "Slime attacks you for 1"
 };
-EnemyHit EnemyAttack(GameState& game, const BattleFields& battle);
+EnemyHit enemyAttack(GameState& game, const BattleFields& battle);
 
 // The victory: the reward and at most one level-up. Beating the leader pays nothing and ends
 // the game; then nothing else is filled in.
@@ -56,4 +56,4 @@ struct Victory {
     std::string levelLine;  // info5, empty when no level was gained
     std::string gainsLine;  // info6, empty when no level was gained
 };
-Victory DoEX(GameState& game);
+Victory rewardVictory(GameState& game);

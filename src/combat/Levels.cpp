@@ -56,15 +56,15 @@ Integer experienceNeeded(Integer level) {
     return addWithinLimits(0, 10 * (level + 1));
 }
 
-std::string LevelUp2(GameState& game) {
+std::string levelUpTo2(GameState& game) {
     return levelUp(game, 2);
 }
-std::string LevelUp3(GameState& game) {
+std::string levelUpTo3(GameState& game) {
     return levelUp(game, 3);
 }
-std::string LevelUp4(GameState& game) {
+std::string levelUpTo4(GameState& game) {
     return levelUp(game, 4);
 }
-std::string LevelUp5(GameState& game) {
+std::string levelUpTo5(GameState& game) {
     return levelUp(game, 5);
 }

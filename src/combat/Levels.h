@@ -13,7 +13,7 @@ Integer experienceNeeded(Integer level);
 // added (HP and TP too, without a refill or a cap), the maxima are set to the table's figures,
 // and levels 2 and 5 teach a technique. Returns the gains line, or an empty line and changes
 // nothing when the hero is not at the level before.
-std::string LevelUp2(GameState& game);
-std::string LevelUp3(GameState& game);
-std::string LevelUp4(GameState& game);
-std::string LevelUp5(GameState& game);
+std::string levelUpTo2(GameState& game);
+std::string levelUpTo3(GameState& game);
+std::string levelUpTo4(GameState& game);
+std::string levelUpTo5(GameState& game);

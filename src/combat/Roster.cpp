@@ -25,7 +25,7 @@ const Enemy* findEnemy(std::string_view key) {
     return found == roster.end() ? nullptr : &*found;
 }
 
-const Enemy* WhatEnemy(GameState& game) {
+const Enemy* setUpEnemy(GameState& game) {
     const Enemy* enemy = findEnemy(game.EnemyName);
     if (enemy) {
         game.EnemyHP = enemy->HP;

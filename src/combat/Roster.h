@@ -25,4 +25,4 @@ const Enemy* findEnemy(std::string_view key);
 
 // Sets the enemy's five figures from the roster entry named by EnemyName and returns the
 // entry, or nullptr when the name is not in the roster (and then changes nothing).
-const Enemy* WhatEnemy(GameState& game);
+const Enemy* setUpEnemy(GameState& game);

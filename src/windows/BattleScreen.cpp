@@ -79,7 +79,7 @@ void BattleScreen::load() {
     clearList();
     fillHealthLabels();
     setNumber(control("lblLevel"), game().YourLevel);
-    const Enemy* enemy = WhatEnemy(game());
+    const Enemy* enemy = setUpEnemy(game());
     if (!enemy)
         return announce(Happening::EnemyUnknown);
     setCaption(*info_[0], std::string(enemy->greeting));
@@ -100,7 +100,7 @@ void BattleScreen::finishTurn(const HeroAction& action) {
 }
 
 void BattleScreen::enemyAttacks() {
-    const EnemyHit hit = EnemyAttack(game(), battle_);
+    const EnemyHit hit = enemyAttack(game(), battle_);
     if (hit.heroDied)
         return die();
     setCaption(*info_[2], hit.message);
@@ -110,7 +110,7 @@ void BattleScreen::enemyAttacks() {
 }
 
 void BattleScreen::win() {
-    const Victory victory = DoEX(game());
+    const Victory victory = rewardVictory(game());
     if (victory.endsTheGame)
         return announce(Happening::LeaderBeaten);
     setCaption(*info_[3], victory.rewardLine);

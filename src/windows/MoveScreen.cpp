@@ -263,7 +263,7 @@ void MoveScreen::drawHero(Cell at) {
 }
 
 void MoveScreen::countStep() {
-    if (EncounterStep(game()))
+    if (countEncounterStep(game()))
         announce(Happening::FightStarted);
 }
 

@@ -41,7 +41,7 @@ void StartEncounter(GameState& game) {
 
 // A negative count (again only from an edited file) is never counted down and never reaches 0,
 // so no fight comes until a won battle or a new game sets the count again.
-bool EncounterStep(GameState& game) {
+bool countEncounterStep(GameState& game) {
     if (!isDangerous(game.Location))
         return false;
     if (game.StepsToFight > 0)

@@ -26,7 +26,7 @@ GameState fighting(const std::string& enemy) {
     GameState game = newHero();
     game.YourHP = game.YourTP = 100, game.YourMaxHP = game.YourMaxTP = 1000;
     game.EnemyName = enemy;
-    WhatEnemy(game);
+    setUpEnemy(game);
     startBattle(game);
     return game;
 }
@@ -107,7 +107,7 @@ TEST(Battle, eachBlowHitsAtLeastOneNeverWrapsAndFellsAtZero) {
         const HeroAction action = AT ? attack(game, battle) : defend(game, battle);
         if (action.won)
             return action.message + ", won";
-        const EnemyHit hit = EnemyAttack(game, battle);
+        const EnemyHit hit = enemyAttack(game, battle);
         return action.message + ", " + hit.message + (hit.heroDied ? ", dead at " : ", at ") +
                std::to_string(game.YourHP);
     };
@@ -126,12 +126,12 @@ TEST(Battle, eachBlowHitsAtLeastOneNeverWrapsAndFellsAtZero) {
     EXPECT_EQ(std::vector({game.BattleAT, game.YourHP, game.EnemyHP}),
               std::vector<Integer>({32767, 32767, -32768}));
     defend(game, battle);
-    EXPECT_EQ(EnemyAttack(game, battle).damage, 1);
+    EXPECT_EQ(enemyAttack(game, battle).damage, 1);
 }
 
 // Each level-up gains what its line says, each figure at its maximum; SLASH at 2, STRIKE at 5.
 TEST(Levels, eachLevelUpGainsWhatItsLineSays) {
-    std::string (*const levelUps[])(GameState&) = {LevelUp2, LevelUp3, LevelUp4, LevelUp5};
+    std::string (*const levelUps[])(GameState&) = {levelUpTo2, levelUpTo3, levelUpTo4, levelUpTo5};
     GameState game = newHero();
     std::vector<int> top = figures(game);
     game.YourHP = 10, game.YourTP = 0, game.YourMaxAT = 99; // gains add to HP, maxima are set
@@ -156,7 +156,7 @@ TEST(Levels, eachEnemyIsAsStrongAsItPays) {
     for (const auto& [key, s] : strengths) {
         GameState game;
         game.EnemyName = key;
-        const Enemy* enemy = WhatEnemy(game);
+        const Enemy* enemy = setUpEnemy(game);
         const int pays = s == 12 ? 0 : s; // beating the leader ends the game instead
         EXPECT_EQ(std::vector<int>({game.EnemyHP, game.EnemyAT, game.EnemyDE, game.EnemySE,
                                     game.EnemySP, enemy->EX, enemy->Gold}),
@@ -178,7 +178,7 @@ TEST(Levels, aVictoryPaysAndGrantsAtMostOneLevel) {
     for (const auto& [enemy, pays, level, EX, gold, levelAfter, EXAfter, goldAfter] : wins) {
         GameState game = newHero();
         game.EnemyName = enemy, game.YourLevel = level, game.YourEX = EX, game.YourGold = gold;
-        const Victory victory = DoEX(game);
+        const Victory victory = rewardVictory(game);
         EXPECT_EQ(std::vector({game.YourLevel, game.YourEX, game.YourGold}),
                   std::vector({levelAfter, EXAfter, goldAfter}))
             << enemy;

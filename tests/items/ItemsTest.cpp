@@ -1,6 +1,6 @@
+#include "help/HelpPages.h"
 #include "items/Catalogue.h"
 #include "items/Food.h"
-#include "help/HelpPages.h"
 #include "items/Shop.h"
 #include "state/RulesTesting.h"
 

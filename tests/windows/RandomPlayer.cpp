@@ -16,7 +16,7 @@ namespace {
 // shop, and a hero of the last level beside the leader, so that play reaches both endings.
 std::vector<GameState> savedGames() {
     GameState leader = heroAt("BanditsCave", "Q2", "x6y5", 3);
-    for (auto levelUp : {LevelUp2, LevelUp3, LevelUp4, LevelUp5})
+    for (auto levelUp : {levelUpTo2, levelUpTo3, levelUpTo4, levelUpTo5})
         levelUp(leader);
     leader.NumBomb = 3;
     GameState rich = heroAt("Farmin", "Q4", "x7y2");

@@ -43,19 +43,10 @@ std::string differs(const std::string& what, const std::string& actual,
     return actual == expected ? std::string() : what + " is \"" + actual + "\"";
 }
 
-std::string joined(const std::vector<std::string>& words, std::size_t from) {
-    std::string line;
-    for (std::size_t at = from; at < words.size(); ++at)
-        line += (at > from ? " " : "") + words[at];
-    return line;
-}
-
 // The key that types a character: its letter in capitals, or the character itself.
 KeyPress keyTyping(char character) {
-    const std::string text(1, character);
-    if (character == ' ')
-        return {"Space", text};
-    return {std::string(1, char(std::toupper(static_cast<unsigned char>(character)))), text};
+    const auto key = char(std::toupper(static_cast<unsigned char>(character)));
+    return {character == ' ' ? "Space" : std::string(1, key), std::string(1, character)};
 }
 
 } // namespace
@@ -204,8 +195,12 @@ std::string Scenario::act(const std::vector<std::string>& words, const std::stri
         flow_->openBattle();
     } else if (verb == "close" && flow_->find(what)) {
         setting_->close(*flow_, what);
-    } else if ((verb == "press" || verb == "type") && flow_->find(what)) {
-        return keys(words, line);
+    } else if (verb == "type" && flow_->find(what)) {
+        for (const char character : rest(line, what + ' '))
+            setting_->press(*flow_, what, keyTyping(character));
+    } else if (verb == "press" && flow_->find(what)) {
+        for (std::size_t at = 2; at < words.size(); ++at)
+            setting_->press(*flow_, what, {words[at], words[at] == "Space" ? " " : ""});
     } else if (verb == "walk") {
         return walk(rest(line, "walk "));
     } else if (verb == "fight") {
@@ -240,27 +235,19 @@ std::string Scenario::pressed(const std::string& window, const std::string& butt
     return {};
 }
 
-std::string Scenario::keys(const std::vector<std::string>& words, const std::string& line) {
-    const std::string& window = words[1];
-    if (words[0] == "type")
-        for (const char character : rest(line, window + ' '))
-            setting_->press(*flow_, window, keyTyping(character));
-    else
-        for (std::size_t at = 2; at < words.size(); ++at)
-            setting_->press(*flow_, window, {words[at], words[at] == "Space" ? " " : ""});
-    return {};
-}
-
 std::string Scenario::check(const std::vector<std::string>& subject, const std::string& expected) {
     const std::string& verb = subject.at(0);
     const std::string what = subject.size() > 1 ? subject[1] : std::string();
     if (verb == "shown") {
         std::vector<std::string> names;
+        std::string shown = "shown:";
         for (const Window* window : flow_->windows())
             if (window->isShown())
                 names.push_back(window->name());
         std::sort(names.begin(), names.end());
-        return differs("shown", joined(names, 0), joined(subject, 1));
+        for (const std::string& name : names)
+            shown += " " + name;
+        return names == std::vector(subject.begin() + 1, subject.end()) ? "" : shown;
     }
     if (verb == "ended")
         return programEnded() && flow_->windows().empty() ? std::string() : "it runs on";

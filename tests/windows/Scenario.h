@@ -110,7 +110,6 @@ private:
     std::string check(const std::vector<std::string>& subject, const std::string& expected);
     std::string checkControl(const std::vector<std::string>& subject, const std::string& expected);
     std::string pressed(const std::string& window, const std::string& button);
-    std::string keys(const std::vector<std::string>& words, const std::string& line);
     std::string walk(const std::string& path);
     std::string fight();
     std::string told(const std::string& expected);

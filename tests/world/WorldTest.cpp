@@ -112,7 +112,7 @@ TEST(Encounters, thePlaceAndQuadrantChooseTheEnemy) {
         GameState game;
         putHeroAt(game, {location, quadrant, "x1y1"});
         game.StepsToFight = steps, game.EnemyName.assign(1, '-');
-        met += EncounterStep(game) ? game.EnemyName + " " : ". ";
+        met += countEncounterStep(game) ? game.EnemyName + " " : ". ";
         EXPECT_EQ(game.StepsToFight, after) << location << quadrant << steps;
     }
     EXPECT_EQ(met, "Slime Slime Bat Bat Bat BanditInTraining BanditInTraining Bandit - Bat . . . ");
