@@ -59,7 +59,8 @@ void checkFileText(std::string_view text, const GameState& current) {
     }
     require(read.problem.empty(), "a taken file reports no problem", read.problem);
     const std::string written = formatSaveRecord(read.game);
-    const std::vector<std::string_view> taken = fieldsOf(text), rewritten = fieldsOf(written);
+    const std::vector<std::string_view> taken = fieldsOf(text);
+    const std::vector<std::string_view> rewritten = fieldsOf(written);
     require(std::equal(taken.begin(), taken.end(), rewritten.begin(), rewritten.end(), sameField),
             "a taken file is what the writer writes for it", written);
 }
@@ -104,7 +105,10 @@ void checkAnyState(FuzzedDataProvider& bytes, const GameState& current) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const GameState current = [] {
         GameState game; // in the middle of a fight: reading a record must not touch these
-        game.EnemyName = "Bat", game.EnemyHP = 3, game.BattleAT = 12, game.CellOpen(2, 3) = True;
+        game.EnemyName = "Bat";
+        game.EnemyHP = 3;
+        game.BattleAT = 12;
+        game.CellOpen(2, 3) = True;
         return game;
     }();
     checkFileText({reinterpret_cast<const char*>(data), size}, current);

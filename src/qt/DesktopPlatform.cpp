@@ -76,7 +76,7 @@ QString qtFileFilter(const std::string& gameFilter) {
 }
 
 QString dialogStartFolder() {
-    const QString last = GameSettings().value(lastFolderKey).toString();
+    QString last = GameSettings().value(lastFolderKey).toString();
     if (!last.isEmpty() && QFileInfo(last).isDir())
         return last;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

@@ -42,7 +42,7 @@ QString writeSaveFile(const QString& path, const std::string& record) {
     // commit() does not check.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    if (const QString problem = writeWhole(file, record); !problem.isEmpty()) {
+    if (QString problem = writeWhole(file, record); !problem.isEmpty()) {
         file.cancelWriting();
         return problem;
     }

@@ -19,7 +19,7 @@ QString writeSaveFile(const QString& path, const std::string& record);
 QString writeWhole(QIODevice& device, const std::string& record);
 
 // A record with a name of many thousand letters is still far below this.
-constexpr qint64 LargestSaveFile = 1024 * 1024;
+constexpr qint64 LargestSaveFile = qint64{1024} * 1024;
 
 // Reads a save file whole. A save file is one short line, so anything larger than a save could
 // ever be is refused rather than read.

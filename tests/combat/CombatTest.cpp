@@ -15,7 +15,8 @@ namespace {
 // The whole numbers a text names, in order: "AT+2 HP+3" names 2 and 3.
 std::vector<int> numbersIn(std::string_view text) {
     std::vector<int> numbers;
-    const char *at = text.data(), *const end = at + text.size();
+    const char* at = text.data();
+    const char* const end = at + text.size();
     while ((at = std::find_if(at, end, [](unsigned char c) { return std::isdigit(c); })) != end)
         at = std::from_chars(at, end, numbers.emplace_back()).ptr;
     return numbers;
@@ -24,7 +25,10 @@ std::vector<int> numbersIn(std::string_view text) {
 // A new hero with HP and TP 100 of 1000, as the battle screen opens.
 GameState fighting(const std::string& enemy) {
     GameState game = newHero();
-    game.YourHP = game.YourTP = 100, game.YourMaxHP = game.YourMaxTP = 1000;
+    game.YourHP = 100;
+    game.YourTP = 100;
+    game.YourMaxHP = 1000;
+    game.YourMaxTP = 1000;
     game.EnemyName = enemy;
     setUpEnemy(game);
     startBattle(game);
@@ -52,7 +56,8 @@ TEST(Battle, everyListButtonDoesWhatItsLineSays) {
             // Enabled while one is held, or while learned (its flag exactly -1) and paid for.
             const auto shown = [&](Integer held, Integer TP, Flag learned) {
                 GameState game = fighting("Slime");
-                game.*item(button).count = held, game.YourTP = TP;
+                game.*item(button).count = held;
+                game.YourTP = TP;
                 game.*technique(button).learned = learned;
                 return (isItem ? showItems(game, battle)
                                : showTechniques(game, battle))[std::size_t(button - 1)];
@@ -65,7 +70,8 @@ TEST(Battle, everyListButtonDoesWhatItsLineSays) {
                           isItem ? "L Fruit * 1" : "Dou. Slash -10TP");
             }
             const auto press = [&](int enemyHP, GameState game = fighting("Slime")) {
-                game.EnemyHP = Integer(enemyHP), game.*item(button).count = 3;
+                game.EnemyHP = Integer(enemyHP);
+                game.*item(button).count = 3;
                 return std::pair(useListButton(game, battle, button), game);
             };
             const auto [action, game] = press(1000);
@@ -102,7 +108,10 @@ TEST(Battle, everyListButtonDoesWhatItsLineSays) {
 TEST(Battle, eachBlowHitsAtLeastOneNeverWrapsAndFellsAtZero) {
     const auto turn = [](const std::string& enemy, Integer AT, Integer HP) {
         GameState game = fighting(enemy);
-        game.BattleAT = AT, game.BattleDE = 4, game.YourHP = HP; // no AT: the hero defends
+        // With no AT the hero defends.
+        game.BattleAT = AT;
+        game.BattleDE = 4;
+        game.YourHP = HP;
         BattleFields battle;
         const HeroAction action = AT ? attack(game, battle) : defend(game, battle);
         if (action.won)
@@ -118,7 +127,10 @@ TEST(Battle, eachBlowHitsAtLeastOneNeverWrapsAndFellsAtZero) {
     EXPECT_EQ(turn("Bandit", 0, 20), "You Defend, Bandit attacks you for 1, at 19");
     // Figures stop at the 16-bit ends: a wrapped doubled defence would let the enemy hit 30000.
     GameState game = fighting("LeaderOfBandits");
-    game.BattleAT = 32767, game.BattleDE = 20000, game.YourHP = 32760, game.YourMaxHP = 32767;
+    game.BattleAT = 32767;
+    game.BattleDE = 20000;
+    game.YourHP = 32760;
+    game.YourMaxHP = 32767;
     game.EnemyHP = -32760;
     BattleFields battle{.listMode = ListMode::Items};
     for (const int button : {6, 1, 10}) // a mace, a bread and a bomb
@@ -134,7 +146,10 @@ TEST(Levels, eachLevelUpGainsWhatItsLineSays) {
     std::string (*const levelUps[])(GameState&) = {levelUpTo2, levelUpTo3, levelUpTo4, levelUpTo5};
     GameState game = newHero();
     std::vector<int> top = figures(game);
-    game.YourHP = 10, game.YourTP = 0, game.YourMaxAT = 99; // gains add to HP, maxima are set
+    // The gains add to HP; the maxima are set.
+    game.YourHP = 10;
+    game.YourTP = 0;
+    game.YourMaxAT = 99;
     for (int i = 0; i < 4; ++i) {
         std::vector<int> expected = figures(game);
         const std::string line = levelUps[i](game);
@@ -177,7 +192,10 @@ TEST(Levels, aVictoryPaysAndGrantsAtMostOneLevel) {
         {"LeaderOfBandits", 0, 1, 19, 5, 1, 19, 5}, {"slime", 0, 1, 19, 5, 1, 19, 5}};
     for (const auto& [enemy, pays, level, EX, gold, levelAfter, EXAfter, goldAfter] : wins) {
         GameState game = newHero();
-        game.EnemyName = enemy, game.YourLevel = level, game.YourEX = EX, game.YourGold = gold;
+        game.EnemyName = enemy;
+        game.YourLevel = level;
+        game.YourEX = EX;
+        game.YourGold = gold;
         const Victory victory = rewardVictory(game);
         EXPECT_EQ(std::vector({game.YourLevel, game.YourEX, game.YourGold}),
                   std::vector({levelAfter, EXAfter, goldAfter}))

@@ -35,7 +35,8 @@ TEST(Shop, everyRowSellsAtItsPriceUpToTheLimit) {
             {price, 9998, {}, 1}};
         for (const auto& [gold, held, messages, bought] : tries) {
             GameState game;
-            game.YourGold = gold, game.*item(row).count = held;
+            game.YourGold = gold;
+            game.*item(row).count = held;
             GameState expected = game;
             expected.YourGold = Integer(gold - bought * price);
             expected.*item(row).count = Integer(held + bought);
@@ -55,10 +56,14 @@ TEST(Food, eachFoodGivesItsGainUpToTheMaximumAndUsesOne) {
         {4, 25, 25, -1, 25, 20}, {5, 25, 25, 0, 25, 25},  {6, 25, 25, 1, 25, 25}};
     for (const auto& [row, HP, TP, held, afterHP, afterTP] : meals) {
         GameState game;
-        game.YourHP = HP, game.YourTP = TP, game.YourMaxHP = game.YourMaxTP = 20;
+        game.YourHP = HP;
+        game.YourTP = TP;
+        game.YourMaxHP = 20;
+        game.YourMaxTP = 20;
         game.*item(row).count = held;
         GameState expected = game;
-        expected.YourHP = afterHP, expected.YourTP = afterTP;
+        expected.YourHP = afterHP;
+        expected.YourTP = afterTP;
         expected.*item(row).count = Integer(held > 0 && row <= 5 ? held - 1 : held);
         EXPECT_EQ(lackOfFood(game, row),
                   held == 0 ? "You do not have any " + lowerCase(item(row).name) : "");

@@ -21,7 +21,10 @@ const std::string oddLine =
     "#TRUE#,\"Nowhere\",\"x0y11\",\"\",-1\r\n";
 GameState playing() {
     GameState game = newHero("Bob");
-    game.EnemyName = "Bat", game.BattleAT = 12, game.CellOpen(2, 3) = game.ExitLeft(4) = True;
+    game.EnemyName = "Bat";
+    game.BattleAT = 12;
+    game.CellOpen(2, 3) = True;
+    game.ExitLeft(4) = True;
     return game;
 }
 
@@ -59,9 +62,14 @@ TEST(SaveRecord, everySavedFieldRoundTripsAndUnsavedFieldsAreKept) {
     for (Flag* flag : {&expected.HasSlash, &expected.HasDSlash, &expected.HasDStrike,
                        &expected.HasColdSword, &expected.HasNuke})
         *flag = True;
-    expected.StoryStage = 50, expected.YourName = " Sir Ann, the 2nd! #1 (of, many) ";
-    expected.YourHP = -32768, expected.YourGold = 32767, expected.NumBomb = -5;
-    expected.Location = "Nowhere", expected.Position = "x0y11", expected.Quadrant = "";
+    expected.StoryStage = 50;
+    expected.YourName = " Sir Ann, the 2nd! #1 (of, many) ";
+    expected.YourHP = -32768;
+    expected.YourGold = 32767;
+    expected.NumBomb = -5;
+    expected.Location = "Nowhere";
+    expected.Position = "x0y11";
+    expected.Quadrant = "";
     expected.StepsToFight = -1;
     EXPECT_EQ(formatSaveRecord(expected), oddLine);
     EXPECT_TRUE(readSaveRecord(oddLine, playing()).ok);

@@ -17,7 +17,9 @@ GameState standingAt(const Screen& screen, std::string_view cell) {
     GameState game = newHero("Ann");
     putHeroAt(game, {screen.location, screen.quadrant, cell});
     loadScreenTables(game, screen);
-    game.StoryStage = 0, game.YourHP = 4, game.YourTP = 5;
+    game.StoryStage = 0;
+    game.YourHP = 4;
+    game.YourTP = 5;
     return game;
 }
 
@@ -32,7 +34,10 @@ TEST(Screens, eachScreenShowsItsTilesAndOpensTheSidesFacingItsNeighbours) {
     EXPECT_FALSE(edgeBarsOf("Q5").down); // a saved quadrant that names none has no neighbours
     for (const Screen& screen : allScreens()) {
         GameState game; // the tables of the other two sides keep what they held
-        game.ExitUp(1) = game.ExitDown(1) = game.ExitLeft(1) = game.ExitRight(1) = 7;
+        game.ExitUp(1) = 7;
+        game.ExitDown(1) = 7;
+        game.ExitLeft(1) = 7;
+        game.ExitRight(1) = 7;
         loadScreenTables(game, screen);
         const EdgeBars bars = edgeBarsOf(screen.quadrant);
         EXPECT_EQ(std::vector({game.ExitUp(1) != 7, game.ExitDown(1) != 7, game.ExitLeft(1) != 7,
@@ -55,11 +60,13 @@ TEST(Movement, everyStepGoesOnExactlyWhenTheCellAheadIsOpen) {
                     continue;
                 const auto [rows, columns] = offsets[way];
                 Cell to{from.row + rows, from.column + columns};
-                GameState game = standingAt(screen, keyOfCell(from)), expected = game;
+                GameState game = standingAt(screen, keyOfCell(from));
+                GameState expected = game;
                 const Screen* next = &screen;
                 if (to.row < 1 || to.row > 10 || to.column < 1 || to.column > 10) {
                     // Q1 and Q2 lie above Q3 and Q4; the next screen is entered from its far side.
-                    const int q = screen.quadrant[1] - '1', row = q / 2 + rows;
+                    const int q = screen.quadrant[1] - '1';
+                    const int row = q / 2 + rows;
                     const int column = q % 2 + columns;
                     expected.Quadrant = {'Q', char('1' + row * 2 + column)};
                     const bool inPlace = row >= 0 && row <= 1 && column >= 0 && column <= 1;
@@ -111,7 +118,8 @@ TEST(Encounters, thePlaceAndQuadrantChooseTheEnemy) {
     for (const auto& [location, quadrant, steps, after] : walks) {
         GameState game;
         putHeroAt(game, {location, quadrant, "x1y1"});
-        game.StepsToFight = steps, game.EnemyName.assign(1, '-');
+        game.StepsToFight = steps;
+        game.EnemyName = "-";
         met += countEncounterStep(game) ? game.EnemyName + " " : ". ";
         EXPECT_EQ(game.StepsToFight, after) << location << quadrant << steps;
     }
@@ -128,7 +136,8 @@ TEST(Talk, everyPersonIsHeardOnlyFromBesideHimAndDoesHisOwnDeed) {
         std::set<std::string> words;
         for (int cell = 0; cell < 100; ++cell) {
             const Cell at{cell / 10 + 1, cell % 10 + 1};
-            GameState game = standingAt(screen, keyOfCell(at)), expected = game;
+            GameState game = standingAt(screen, keyOfCell(at));
+            GameState expected = game;
             const std::optional<Talk> talk = hear(game);
             if (!talk)
                 continue;
@@ -139,8 +148,11 @@ TEST(Talk, everyPersonIsHeardOnlyFromBesideHimAndDoesHisOwnDeed) {
                 return away <= 1 || (away == 2 && (between == 'T' || between == 'L'));
             })) << talk->words;
             words.insert(talk->words);
-            if (talk->effect == TalkEffect::Rest) // full HP and TP, on the inn's bed
-                expected.YourHP = 20, expected.YourTP = 20, expected.Position = "x7y4";
+            if (talk->effect == TalkEffect::Rest) { // full HP and TP, on the inn's bed
+                expected.YourHP = 20;
+                expected.YourTP = 20;
+                expected.Position = "x7y4";
+            }
             if (talk->effect == TalkEffect::Fight)
                 expected.EnemyName = "Bandit";
             afterWords(game, *talk);
