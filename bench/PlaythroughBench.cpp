@@ -37,39 +37,48 @@ public:
     ~PaintsEverywhere() override { QCoreApplication::instance()->removeEventFilter(this); }
 };
 
-bool playTheWholeGame() {
-    AtTheDesktop desktop;
+// The desktop of the playthrough test, counting its clicks and, when asked, letting the windows
+// paint after each.
+class CountingDesktop : public AtTheDesktop {
+public:
+    CountingDesktop(int& clicks, bool painted) : clicks_(clicks), painted_(painted) {}
+    void click(Flow& flow, const std::string& window, const std::string& control) override {
+        AtTheDesktop::click(flow, window, control);
+        ++clicks_;
+        paintIf(painted_);
+    }
+
+private:
+    int& clicks_;
+    bool painted_;
+};
+
+bool playTheWholeGame(int& clicks, bool painted) {
+    CountingDesktop desktop(clicks, painted);
     return Scenario(&desktop).play(winningRoute()).empty();
 }
 
 // The clicks of one whole game; 0 when the game could not be played.
 int clicksOfOneGame() {
     int clicks = 0;
-    Scenario::setAfterEachClick([&clicks] { ++clicks; });
     freshProgram();
-    const bool played = playTheWholeGame();
-    Scenario::setAfterEachClick({});
+    const bool played = playTheWholeGame(clicks, false);
     freshProgram();
     return played ? clicks : 0;
 }
 
 void playthrough(benchmark::State& state, bool painted) {
     int clicks = 0;
-    Scenario::setAfterEachClick([&clicks, painted] {
-        ++clicks;
-        paintIf(painted);
-    });
     PaintsEverywhere counter;
     for (auto _ : state) {
         state.PauseTiming();
         freshProgram();
         state.ResumeTiming();
-        if (!playTheWholeGame()) {
+        if (!playTheWholeGame(clicks, painted)) {
             state.SkipWithError("the playthrough did not come back to the title");
             break;
         }
     }
-    Scenario::setAfterEachClick({});
     freshProgram();
     state.counters["clicks"] = benchmark::Counter(clicks, benchmark::Counter::kAvgIterations);
     // A painted game that painted less than once a click would time the clicks alone.

@@ -1,4 +1,4 @@
-# Counts the lines of the tests (the fuzz target included) and of the product code, prints both,
+# Counts the lines of the tests and of the product code, prints both,
 # and fails when the tests come to more than 0.36 of the code: tests that catch faults are about
 # a third of the code, not a copy of it. Run by CTest as test_share.
 function(count_lines folder result)
@@ -15,8 +15,6 @@ endfunction()
 
 count_lines(src code)
 count_lines(tests tests)
-count_lines(fuzz fuzz)
-math(EXPR tests "${tests} + ${fuzz}")
 math(EXPR per_mille "1000 * ${tests} / ${code}")
 math(EXPR over "100 * ${tests} - 36 * ${code}") # exact: the per mille above is rounded down
 message("tests: ${tests} lines, code: ${code} lines: ${per_mille} per thousand (at most 360)")

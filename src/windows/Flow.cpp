@@ -120,15 +120,7 @@ void Flow::happened(const Window& from, Happening what) {
     case Happening::BackToTitle:
         return replace<TitleScreen>(from);
     case Happening::StoryRead:
-        // At the closing stage the story ends the game. After a defeat the move screen is still
-        // loaded, hidden; the game is over, so it goes too, and the next game starts on a
-        // freshly loaded one.
-        if (game_.StoryStage == ClosingStoryStage) {
-            show<TitleScreen>();
-            unload(MoveScreen::Name);
-            return unload(from.name());
-        }
-        return startNewGame([this, story = from.name()] { unload(story); });
+        return storyRead(from);
     case Happening::MenuChosen:
         return cover<StatusPage>(from);
     case Happening::EdgeOfPlaceReached:
@@ -138,12 +130,10 @@ void Flow::happened(const Window& from, Happening what) {
     case Happening::FightStarted:
         return openBattle();
     case Happening::TravelCancelled:
-        show<MoveScreen>();
-        return unload(from.name());
+        return backToMoveScreen(from);
     case Happening::BattleWon:
         load<MoveScreen>().showBattleWon();
-        show<MoveScreen>();
-        return unload(from.name());
+        return backToMoveScreen(from);
     case Happening::BattleLost:
         load<StoryScreen>().tell("You are dead, you have lost.");
         return replace<StoryScreen>(from);
@@ -160,15 +150,28 @@ void Flow::happened(const Window& from, Happening what) {
         return replace<StatusPage>(from);
     case Happening::MenuLeft:
         load<MoveScreen>().showHealth();
-        show<MoveScreen>();
-        return unload(from.name());
+        return backToMoveScreen(from);
     case Happening::MealEaten:
         return load<MoveScreen>().showHealth();
     case Happening::ShopLeft:
         load<MoveScreen>().showGold();
-        show<MoveScreen>();
-        return unload(from.name());
+        return backToMoveScreen(from);
     }
+}
+
+// At the closing stage the story ends the game. After a defeat the move screen is still loaded,
+// hidden; the game is over, so it goes too, and the next game starts on a freshly loaded one.
+void Flow::storyRead(const Window& story) {
+    if (game_.StoryStage != ClosingStoryStage)
+        return startNewGame([this, name = story.name()] { unload(name); });
+    show<TitleScreen>();
+    unload(MoveScreen::Name);
+    unload(story.name());
+}
+
+void Flow::backToMoveScreen(const Window& from) {
+    show<MoveScreen>();
+    unload(from.name());
 }
 
 // The record read becomes the game; the title goes once the move screen shows it.
@@ -224,15 +227,13 @@ template <class W> W& Flow::show() {
 }
 
 template <class W> void Flow::replace(const Window& old) {
-    const std::string name = old.name();
     show<W>();
-    unload(name);
+    unload(old.name());
 }
 
 template <class W> void Flow::cover(const Window& waiting) {
-    const std::string name = waiting.name();
     show<W>();
-    hide(name);
+    hide(waiting.name());
 }
 
 Window* Flow::loaded(std::string_view name) const {

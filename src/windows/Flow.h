@@ -64,6 +64,8 @@ private:
     void gameRead(const GameState& record) override;
     void placeChosen(Destination destination) override;
 
+    void storyRead(const Window& story);
+    void backToMoveScreen(const Window& from);
     void startLoadedGame();
     void startNewGame(std::function<void()> then);
     void endProgram();

@@ -18,7 +18,7 @@ std::string_view tilePicture(char tile) {
             byLetter[std::size_t(letter)] = pictureOfTile(letter);
         return byLetter;
     }();
-    return pictures[std::size_t(tile) & 127];
+    return pictures[static_cast<unsigned char>(tile) & 127U];
 }
 
 const char* edgeBar(bool leadsOn) {

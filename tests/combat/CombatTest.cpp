@@ -153,9 +153,11 @@ TEST(Levels, eachLevelUpGainsWhatItsLineSays) {
     for (int i = 0; i < 4; ++i) {
         std::vector<int> expected = figures(game);
         const std::string line = levelUps[i](game);
-        for (std::size_t k = 0; k < 6; ++k)
-            expected[k] += numbersIn(line).at(k),
-                expected[k + 6] = top[k + 6] += numbersIn(line)[k];
+        for (std::size_t k = 0; k < 6; ++k) {
+            expected[k] += numbersIn(line).at(k);
+            top[k + 6] += numbersIn(line)[k];
+            expected[k + 6] = top[k + 6];
+        }
         EXPECT_EQ(figures(game), expected) << line;
         EXPECT_EQ(game.YourLevel, i + 2);
         EXPECT_EQ(std::pair(game.HasSlash, game.HasStrike), std::pair(True, i == 3 ? True : False));

