@@ -15,7 +15,7 @@ std::string_view tilePicture(char tile) {
     static const auto pictures = [] {
         std::array<std::string_view, 128> byLetter;
         for (char letter = 'A'; letter <= 'z'; ++letter)
-            byLetter[std::size_t(letter)] = pictureOfTile(letter);
+            byLetter[static_cast<unsigned char>(letter)] = pictureOfTile(letter);
         return byLetter;
     }();
     return pictures[static_cast<unsigned char>(tile) & 127U];
