@@ -9,6 +9,7 @@
 #include "qt/QtScenario.h"
 
 #include <QApplication>
+#include <QTest>
 #include <benchmark/benchmark.h>
 
 namespace {

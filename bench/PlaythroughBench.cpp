@@ -9,6 +9,9 @@
 #include "qt/QtScenario.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 

@@ -244,7 +244,9 @@ const std::pair<const char*, const char*> rows[] = {
 
 // Texts too long to stand in a row: the stories, the king's words, a name of 20,000 letters.
 std::vector<FlowRow> flowRows() {
-    const std::pair<const char*, std::string> texts[] = {{"@OPENING@", " " + openingStory()},
+    std::string opening = openingStory();
+    opening.insert(opening.begin(), ' '); // the story label's own blank comes first
+    const std::pair<const char*, std::string> texts[] = {{"@OPENING@", opening},
                                                          {"@CLOSING@", closingStory()},
                                                          {"@KING@", kingsMessage("")},
                                                          {"@LONG@", std::string(20000, 'B')}};
