@@ -55,7 +55,6 @@ void PictureBox::setPicture(const QPixmap& picture) {
         return;
     picture_ = picture;
     scaled_ = QPixmap();
-    update();
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {

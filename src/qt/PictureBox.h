@@ -8,6 +8,8 @@ class PictureBox : public QWidget {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent);
+    // Shows another picture, once the box is next painted: the window repaints all the boxes
+    // a step changes at once.
     void setPicture(const QPixmap& picture);
     const QPixmap& picture() const { return picture_; }
 

@@ -160,6 +160,7 @@ void WindowWidget::follow(const Control& control, const QPixmap& picture) {
         break;
     case ControlKind::Picture:
         static_cast<PictureBox*>(widget)->setPicture(picture);
+        repaintLater(widget->geometry());
         break;
     case ControlKind::Line:
         break;
@@ -167,6 +168,18 @@ void WindowWidget::follow(const Control& control, const QPixmap& picture) {
     widget->setEnabled(control.enabled);
     if (widget->isHidden() == control.visible)
         widget->setVisible(control.visible);
+}
+
+// A step changes a hundred picture boxes, which overlap their neighbours by a pixel: they are
+// repainted together, as one area that grows until the window is painted, not box by box.
+void WindowWidget::repaintLater(const QRect& area) {
+    unpainted_ = unpainted_.united(area);
+    update(unpainted_);
+}
+
+void WindowWidget::paintEvent(QPaintEvent* event) {
+    unpainted_ = QRect();
+    QWidget::paintEvent(event);
 }
 
 // The close box never closes a window behind the game's back: the window decides.

@@ -19,14 +19,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QWidget* make(const Control& control, const QPixmap& picture);
     QWidget* makeButton(const Control& control);
     QWidget* makeLabel(const Control& control);
     QWidget* makeTextBox(const Control& control);
+    void repaintLater(const QRect& area);
 
     Window& window_;
     Flow& flow_;
     std::unordered_map<const Control*, QWidget*> widgets_;
+    QRect unpainted_; // where pictures changed since the window was last painted
 };
