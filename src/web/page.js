@@ -147,13 +147,15 @@ document.addEventListener("focusin", event => {
         Module.focusControl(found[0], found[1]);
 });
 
-// The game keeps its own size in CSS pixels and is scaled as a whole to fit the page.
+// The game keeps its own size in CSS pixels and is scaled as a whole to fit the page; text and
+// pictures are drawn afresh at that scale, so both stay crisp.
 function fitToPage() {
     const desktop = document.getElementById("desktop");
     if (!desktop)
         return;
     const scale = Math.min(innerWidth / desktop.offsetWidth, innerHeight / desktop.offsetHeight);
-    desktop.style.transform = `scale(${Math.max(scale, 0.25)})`;
+    // The page's dialogs are drawn at the same scale as the windows.
+    document.documentElement.style.setProperty("--scale", String(Math.max(scale, 0.25)));
 }
 addEventListener("resize", fitToPage);
 fitToPage();
