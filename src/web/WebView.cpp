@@ -39,13 +39,15 @@ void WebView::controlChanged(const Window& window, const Control& control) {
     elements_.at(&window)->follow(control);
 }
 
+// Focusing an element makes the page report it at once; that report is no news to the window.
 void WebView::focusMoved(const Window& window) {
-    if (!window.isShown() || !window.focus())
+    if (!window.isShown())
         return;
-    // Focusing an element makes the page report it at once; that report is no news to the
-    // window.
     movingFocus_ = true;
-    elements_.at(&window)->elementOf(*window.focus()).call<void>("focus");
+    if (window.focus())
+        elements_.at(&window)->elementOf(*window.focus()).call<void>("focus");
+    else
+        elements_.at(&window)->blur();
     movingFocus_ = false;
 }
 

@@ -197,3 +197,9 @@ void WindowElement::show() {
 void WindowElement::hide() {
     box_.set("hidden", true);
 }
+
+void WindowElement::blur() {
+    const val focused = val::global("document")["activeElement"];
+    if (!focused.isNull() && box_.call<bool>("contains", focused))
+        focused.call<void>("blur");
+}

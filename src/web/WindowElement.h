@@ -23,6 +23,8 @@ public:
     // Shows the box over every other window, or hides it.
     void show();
     void hide();
+    // Takes the keyboard focus away from whichever control of the window has it.
+    void blur();
 
 private:
     emscripten::val makeBox();
