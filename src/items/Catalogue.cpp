@@ -134,7 +134,7 @@ const Technique& technique(int row) {
 
 std::string lowerCaseName(const Item& item) {
     std::string name(item.name);
-    std::ranges::transform(name, name.begin(),
-                           [](unsigned char c) { return char(std::tolower(c)); });
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
     return name;
 }
