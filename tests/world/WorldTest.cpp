@@ -119,7 +119,7 @@ TEST(Encounters, thePlaceAndQuadrantChooseTheEnemy) {
         GameState game;
         putHeroAt(game, {location, quadrant, "x1y1"});
         game.StepsToFight = steps;
-        game.EnemyName = "-";
+        game.EnemyName.assign(1, '-');
         met += countEncounterStep(game) ? game.EnemyName + " " : ". ";
         EXPECT_EQ(game.StepsToFight, after) << location << quadrant << steps;
     }
