@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
     timedBenchmark("move_step_baseline", labelsBaseline)->Unit(benchmark::kMicrosecond);
     return runWithTargets(
         argc, argv,
-        {{"one step on the move screen, painted", "move_step", "move_step_baseline", 3},
+        {{"one step on the move screen, painted", "move_step", "move_step_baseline", 1.2},
          {"one step crossing to the next screen, painted", "move_crossing", "move_step_baseline",
           1.5}});
 }
