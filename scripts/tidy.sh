@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Runs clang-tidy with the checks of .clang-tidy over the .cpp files under src/: those named on
-# the command line (files, or folders to search), or all of them when none is named, two at a
-# time. Installs clang-tidy if it is missing and configures build-tidy/ for the compile
-# commands. Exits non-zero on any finding, in a source or in one of our headers.
+# Runs clang-tidy with the checks of .clang-tidy over the .cpp files under src/ (but the browser's
+# view in src/web, which only emscripten compiles): those named on the command line (files, or
+# folders to search), or all of them when none is named, two at a time. Installs clang-tidy if it
+# is missing and configures build-tidy/ for the compile commands. Exits non-zero on any finding,
+# in a source or in one of our headers.
 #   scripts/tidy.sh                       the whole of src/
 #   scripts/tidy.sh src/state src/world   two folders
 set -euo pipefail
@@ -17,6 +18,8 @@ source scripts/deps.sh
 install_missing "${build_packages[@]}" clang-tidy
 configure build-tidy -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 [ ${#paths[@]} -gt 0 ] || paths=(src)
+# The browser's view compiles with emscripten alone; this build's compile commands cover the rest.
+prune=(-path "$PWD/src/web" -prune -o -path src/web -prune -o)
 
 # One file's findings are printed together, so that two runs side by side do not mix lines;
 # the count of warnings clang-tidy itself hid (in Qt's and the system's headers) is left out.
@@ -29,7 +32,7 @@ tidy_one() {
 export -f tidy_one
 
 # shellcheck disable=SC2016 # the inner shell expands its own "$1", one file name
-if find "${paths[@]}" -name '*.cpp' -print0 | sort -z |
+if find "${paths[@]}" "${prune[@]}" -name '*.cpp' -print0 | sort -z |
     xargs -0 -r -P2 -n1 bash -c 'tidy_one "$1"' _; then
     echo "clang-tidy: no findings"
 else
