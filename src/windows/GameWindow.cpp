@@ -2,8 +2,6 @@
 
 #include "Version.h"
 
-#include <memory>
-
 std::string gameCaption() {
     return std::string("Quillmar v") + GameVersion + " - Lantern Oak Studio";
 }

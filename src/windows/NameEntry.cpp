@@ -1,6 +1,7 @@
 #include "windows/NameEntry.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
