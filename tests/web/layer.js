@@ -92,5 +92,21 @@ window.quillmarTest = (() => {
         return found;
     }
 
-    return { mismatches, choices };
+    // What the random player needs after each action, in one look: the page's dialog on top,
+    // and the game's windows, figures and buttons.
+    function afterAction() {
+        const state = Module.describe();
+        const body = document.querySelector(".modal .body");
+        return {
+            message: body && body.tagName !== "LABEL" ? body.textContent : null,
+            saving: !!(body && body.tagName === "LABEL"),
+            ended: state.ended,
+            loaded: state.windows.length,
+            shown: state.windows.filter(w => w.shown).map(w => w.name),
+            game: state.game,
+            choices: state.ended ? [] : choices(),
+        };
+    }
+
+    return { mismatches, afterAction };
 })();

@@ -43,8 +43,8 @@ def broken_figure(game):
 
 def broken_windows(state):
     if state["ended"]:
-        return "" if not state["windows"] else "the program ended with windows loaded"
-    acted_on = [w["name"] for w in state["windows"] if w["shown"] and w["name"] != "AboutBox"]
+        return "" if not state["loaded"] else "the program ended with windows loaded"
+    acted_on = [name for name in state["shown"] if name != "AboutBox"]
     return "" if len(acted_on) == 1 else f"windows to act on: {acted_on}"
 
 
@@ -53,6 +53,8 @@ class RandomPlayer:
         self.player = player
         self.random = random.Random(seed)
         self.steps = []
+        # The state after the last action: the windows, figures and buttons to choose from.
+        self.state = None
         # Where the page's saves land, to be loaded again at the title.
         self.saves = tempfile.mkdtemp(prefix="quillmar-saves-")
         page = player.page
@@ -61,19 +63,25 @@ class RandomPlayer:
         page.call("Page.setInterceptFileChooserDialog", enabled=True)
         page.call("Browser.setDownloadBehavior", behavior="allow", downloadPath=self.saves)
 
-    def choose(self):
+    def choose(self, state):
         choices = []
-        for window, control in self.player.page.value("quillmarTest.choices()"):
+        for window, control in state["choices"]:
             step = f"{window}.{control}"
             choices += [step] * WEIGHTS.get(step, 1)
         return self.random.choice(choices)
 
-    def answer_save(self):
-        """Answers the save dialog, when one is open, with OK or now and then Cancel."""
-        if self.player.page.value("!!document.querySelector('.modal label.body')"):
-            answer = self.random.choice([1, 1, 1, 2])
-            self.player.click(f".modal .answers button:nth-child({answer})")
-            self.steps.append("  answered " + ("OK" if answer == 1 else "Cancel"))
+    def look(self):
+        """The state after an action, once every message is read and a save dialog answered."""
+        while True:
+            state = self.player.page.value("quillmarTest.afterAction()")
+            if state["message"] is not None:
+                self.player.click(".modal .answers button")
+            elif state["saving"]:
+                answer = self.random.choice([1, 1, 1, 2])
+                self.player.click(f".modal .answers button:nth-child({answer})")
+                self.steps.append("  answered " + ("OK" if answer == 1 else "Cancel"))
+            else:
+                return state
 
     def answer_load(self):
         """Picks one of the games saved so far in the file chooser, or now and then cancels."""
@@ -90,26 +98,26 @@ class RandomPlayer:
             page.wait_for("!!document.querySelector('.modal') || "
                           "!document.querySelector('[data-window=TitleScreen]:not([hidden])')", 2)
         else:
-            picker = page.call("DOM.resolveNode", backendNodeId=opened["backendNodeId"])
-            page.call("Runtime.callFunctionOn", objectId=picker["object"]["objectId"],
-                      functionDeclaration="function () { this.dispatchEvent(new Event('cancel')); }")
+            # No file handed over is the chooser's cancel.
+            page.call("DOM.setFileInputFiles", files=[], backendNodeId=opened["backendNodeId"])
             self.steps.append("  cancelled")
         return ""
 
     def act(self):
-        step = self.choose()
+        step = self.choose(self.state)
         self.steps.append(step)
-        self.player.press(*step.split("."))
+        window, control = step.split(".")
+        self.player.click(f"#desktop [data-window={window}]:not([hidden]) [data-control={control}]")
         problem = self.answer_load() if step == "TitleScreen.Command2" else ""
-        self.answer_save()
-        self.player.answer_messages()
-        state = self.player.state()
+        state = self.look()
         problem = problem or broken_windows(state)
         if not problem and not state["ended"] and state["game"]["StoryStage"] != 0:
             problem = broken_figure(state["game"])
         if not problem and state["ended"]:
             self.steps.append("  (the program ended; the page starts again)")
             self.player.start()
+            state = self.look()
+        self.state = state
         return problem
 
 
@@ -118,6 +126,7 @@ def play_randomly(player, seed, actions):
     and the steps that led to it, or an empty string."""
     player.start()
     random_player = RandomPlayer(player, seed)
+    random_player.state = random_player.look()
     try:
         for _ in range(actions):
             problem = random_player.act()

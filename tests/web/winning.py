@@ -106,6 +106,8 @@ def play_winning_route(player):
     player.start()
     route = Route(player)
     problem = route.check("shown TitleScreen") or route.differences()
+    if problem:
+        return f"at the title: {problem}"
     for step in ROUTE.split(" | "):
         problem = problem or route.step(step)
         if problem:
