@@ -178,6 +178,8 @@ void WindowElement::follow(const Control& control) {
             isNew || drawn->second != control.picture) {
             drawn->second = control.picture;
             drawPicture(element, control.picture);
+            // Names the picture for the browser tests and the page's own tools.
+            setOrRemove(element, "data-picture", control.picture);
         }
         break;
     case ControlKind::Line:

@@ -1,3 +1,4 @@
+#include "web/Describe.h"
 #include "web/WebPlatform.h"
 #include "web/WebView.h"
 
@@ -39,6 +40,12 @@ void fileOpened(int dialog, const std::string& name, const emscripten::val& byte
     game->platform.fileOpened(dialog, name, bytes);
 }
 
+// The game's own account of its windows and figures, which the browser tests check the page
+// against.
+emscripten::val describeGame() {
+    return describe(game->flow);
+}
+
 } // namespace
 
 // What the page's script calls as the player plays.
@@ -49,6 +56,7 @@ EMSCRIPTEN_BINDINGS(quillmar) {
     emscripten::function("keyDown", &keyDown);
     emscripten::function("dialogAnswered", &dialogAnswered);
     emscripten::function("fileOpened", &fileOpened);
+    emscripten::function("describe", &describeGame);
 }
 
 // The game outlives main: the page calls into it on every event, and the runtime stays.
