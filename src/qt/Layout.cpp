@@ -11,11 +11,6 @@ QFont layoutFont(const Font& font) {
     return face;
 }
 
-int twipsToPixels(int twips) {
-    constexpr int twipsPerPixel = 15;
-    return (twips + twipsPerPixel / 2) / twipsPerPixel;
-}
-
 QRect pixelsOf(const Twips& place) {
     return {twipsToPixels(place.left), twipsToPixels(place.top), twipsToPixels(place.width),
             twipsToPixels(place.height)};

@@ -9,7 +9,5 @@
 // face of its family with the same widths, at the same size and weight.
 QFont layoutFont(const Font& font);
 
-// Window layouts are written in twips, 15 to a device-independent pixel; Qt scales pixels for
-// high-density screens by itself.
-int twipsToPixels(int twips);
+// A control's place in Qt's device-independent pixels.
 QRect pixelsOf(const Twips& place);

@@ -14,14 +14,8 @@ val create(const char* tag, const char* className) {
     return element;
 }
 
-// Layouts are written in twips, 15 to a CSS pixel.
-int pixels(int twips) {
-    constexpr int twipsPerPixel = 15;
-    return (twips + twipsPerPixel / 2) / twipsPerPixel;
-}
-
 std::string px(int twips) {
-    return std::to_string(pixels(twips)) + "px";
+    return std::to_string(twipsToPixels(twips)) + "px";
 }
 
 void place(val& element, const Twips& at) {
@@ -150,7 +144,7 @@ val WindowElement::makeButton(const Control& control) {
 // window's own font, whatever font the label is then given.
 val WindowElement::makeLabel(const Control& control) {
     constexpr double windowLineSpacing = 8.0 * 4 / 3 * 1.15;
-    const bool oneLine = pixels(control.place.height) < 2 * windowLineSpacing;
+    const bool oneLine = twipsToPixels(control.place.height) < 2 * windowLineSpacing;
     val label = create("div", oneLine ? "control label oneline" : "control label");
     if (oneLine)
         label["style"].set("minWidth", px(control.place.width));

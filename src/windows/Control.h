@@ -13,6 +13,13 @@ struct Twips {
     bool operator==(const Twips&) const = default;
 };
 
+// Views place controls in device-independent pixels (CSS pixels in a browser), 15 twips to a
+// pixel, rounded to the nearest; the screen scales them further for its density by itself.
+constexpr int twipsToPixels(int twips) {
+    constexpr int twipsPerPixel = 15;
+    return (twips + twipsPerPixel / 2) / twipsPerPixel;
+}
+
 enum class ControlKind {
     Button,
     Label,
