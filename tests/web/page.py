@@ -49,6 +49,13 @@ class Page:
             if message.get("method") in self.listening:
                 self.events.append(message)
 
+    def catch_files(self, folder):
+        """Hands the page's file choosers to the test and lets its downloads land in folder."""
+        self.listening.add("Page.fileChooserOpened")
+        self.call("Page.enable")
+        self.call("Page.setInterceptFileChooserDialog", enabled=True)
+        self.call("Browser.setDownloadBehavior", behavior="allow", downloadPath=folder)
+
     def value(self, expression):
         result = self.call("Runtime.evaluate", expression=expression, returnByValue=True,
                            userGesture=True)

@@ -30,11 +30,7 @@ class Places:
     def __init__(self, player):
         self.player = player
         self.folder = tempfile.mkdtemp(prefix="quillmar-places-")
-        page = player.page
-        page.listening.add("Page.fileChooserOpened")
-        page.call("Page.enable")
-        page.call("Page.setInterceptFileChooserDialog", enabled=True)
-        page.call("Browser.setDownloadBehavior", behavior="allow", downloadPath=self.folder)
+        player.page.catch_files(self.folder)
         self.record = None
 
     def new_hero(self):

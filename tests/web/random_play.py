@@ -57,11 +57,7 @@ class RandomPlayer:
         self.state = None
         # Where the page's saves land, to be loaded again at the title.
         self.saves = tempfile.mkdtemp(prefix="quillmar-saves-")
-        page = player.page
-        page.listening.add("Page.fileChooserOpened")
-        page.call("Page.enable")
-        page.call("Page.setInterceptFileChooserDialog", enabled=True)
-        page.call("Browser.setDownloadBehavior", behavior="allow", downloadPath=self.saves)
+        player.page.catch_files(self.saves)
 
     def choose(self, state):
         choices = []
